@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dbf {
+
+enum class FieldType : char { Character = 'C', Numeric = 'N', Date = 'D', Logical = 'L' };
+
+struct FieldDef {
+    std::string name; // lower case as stored; matched without regard to case
+    FieldType type = FieldType::Character;
+    int width = 1;
+    int decimals = 0;
+    int offset = 0; // byte offset inside the record, the deletion flag being byte 0
+
+    friend bool operator==(const FieldDef& a, const FieldDef& b)
+    {
+        return a.type == b.type && a.width == b.width && a.decimals == b.decimals &&
+               a.name == b.name;
+    }
+};
+
+using FieldList = std::vector<FieldDef>;
+
+// Fills in the offsets of a field list and returns the record length
+// (1 for the deletion flag plus the sum of the widths).
+int layoutFields(FieldList& fields);
+
+// Index of the field whose name matches without regard to case, or -1.
+int findField(const FieldList& fields, std::string_view name);
+
+struct TagDef {
+    std::string name;       // at most 10 characters, matched without regard to case
+    std::string expression; // xBase key expression, at most 220 characters
+    bool descending = false;
+};
+
+} // namespace dbf

@@ -1,0 +1,206 @@
+#pragma once
+
+#include "Field.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dbf {
+
+using Date = std::chrono::year_month_day;
+
+// One open DBF table: its header and records, a cursor over them in the
+// current order, the record buffer for edits, and the tags ordered in memory.
+//
+// Cursor semantics follow the data-aware tables of the desktop: moving past the
+// last record sets eof() and stays on the last record; moving before the first
+// sets bof() and stays on the first; first() sets bof() and last() sets eof().
+// An empty table (or one whose filter hides everything) is bof() and eof() with
+// recno() 0.
+class Table {
+public:
+    enum class Access { ReadWrite, ReadOnly };
+    enum class State { Browse, Edit, Insert };
+
+    // Creates a new, empty table file (an existing file is an error).
+    static void create(const std::filesystem::path& path, FieldList fields);
+
+    // Opens a table exclusively: a second open of the same file, from this or
+    // another process, fails with InUseError. ReadOnly takes a shared lock and
+    // never writes. A header count smaller than the complete records present is
+    // repaired on a ReadWrite open and reported by repairedFrom().
+    static std::unique_ptr<Table> open(const std::filesystem::path& path,
+                                       Access access = Access::ReadWrite);
+    ~Table();
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    void close();
+    const std::filesystem::path& path() const { return path_; }
+    bool readOnly() const { return access_ == Access::ReadOnly; }
+    // The record count the header held before a repair on open, when repaired.
+    std::optional<std::uint32_t> repairedFrom() const { return repairedFrom_; }
+
+    // Writes an empty table with this table's field list to `target`.
+    void copyStructureTo(const std::filesystem::path& target) const;
+
+    // Schema
+    const FieldList& fields() const { return fields_; }
+    int fieldCount() const { return static_cast<int>(fields_.size()); }
+    int fieldIndex(std::string_view name) const; // -1 when unknown
+    int recordLength() const { return recordLength_; }
+
+    // Tags, built in memory from their expressions (see Index.cpp for why no
+    // index file is written). Building replaces a tag of the same name.
+    void addTag(const TagDef& tag);
+    void setTags(const std::vector<TagDef>& tags);
+    std::vector<std::string> tagNames() const;
+    bool hasTag(std::string_view name) const;
+    // Puts the table in the order of a tag ("" for record order). Throws for an
+    // unknown tag. The cursor stays on its record.
+    void setOrder(std::string_view tagName);
+    const std::string& order() const { return orderName_; }
+    // Key of the current record in the current order (code page 437 bytes as
+    // UTF-8), empty in record order.
+    std::string currentKey() const;
+
+    // Partial-key find in the current order: the first entry whose key begins
+    // with `key` (UTF-8). When none does, the cursor stays and false is returned.
+    bool find(std::string_view key);
+    // Exact find: the key, padded with blanks to the key length, must match.
+    bool seek(std::string_view key);
+
+    // Filter: hides the records for which it returns false. Deleted records
+    // stay visible unless the filter hides them.
+    using Filter = std::function<bool(const Table&)>;
+    void setFilter(Filter filter);
+    void clearFilter() { setFilter(nullptr); }
+    bool hasFilter() const { return static_cast<bool>(filter_); }
+
+    // Cursor
+    void first();
+    void last();
+    void next();
+    void prior();
+    void skip(int count);
+    // Goes to a physical record number (1-based); false when out of range.
+    bool go(std::uint32_t recno);
+    bool bof() const { return bof_; }
+    bool eof() const { return eof_; }
+    bool isEmpty() const { return current_ == 0; }
+    std::uint32_t recordCount() const { return recordCount_; } // physical, deleted included
+    std::uint32_t recno() const { return current_; }
+    // Records visible in the current order and filter, and the n-th of them
+    // (0-based); grids use these. goToVisible returns false when out of range.
+    std::uint32_t visibleCount() const;
+    bool goToVisible(std::uint32_t n);
+    // The 0-based position of the current record among the visible ones.
+    std::optional<std::uint32_t> visiblePosition() const;
+
+    // Field values of the record buffer (the current record, or the record
+    // being edited or inserted). Text is UTF-8 with trailing blanks removed.
+    std::string text(std::string_view field) const;
+    std::string text(int position) const; // 1-based; 0 reads the deletion flag
+    std::string raw(std::string_view field) const; // stored bytes as UTF-8, untrimmed
+    double number(std::string_view field) const;   // blank reads as 0
+    std::optional<Date> date(std::string_view field) const;
+    bool logical(std::string_view field) const;
+    bool logical(int position) const;
+    bool deleted() const;
+
+    // Setters change the record buffer. In Edit and Insert state post() saves
+    // it; in Browse state the buffer is written only by writeRecord() or
+    // appendRecord(), and a cursor move discards it.
+    void setText(std::string_view field, std::string_view utf8); // text longer than the field is cut
+    void setNumber(std::string_view field, double value);        // too wide is an error naming the field
+    void setDate(std::string_view field, std::optional<Date> value);
+    void setLogical(std::string_view field, bool value);
+    void setLogical(int position, bool value);
+    void blankBuffer();
+
+    // Data-aware editing
+    State state() const { return state_; }
+    void edit();
+    void append(); // starts an insert: nothing reaches the file until post()
+    void post();   // writes and flushes to disk (fdatasync)
+    void cancel();
+    using PostHook = std::function<void(Table&)>;
+    void setBeforePost(PostHook hook) { beforePost_ = std::move(hook); }
+
+    // Direct writes of the record buffer: no post hooks, no flush.
+    void appendRecord(); // appends the buffer as a new record and goes there
+    void writeRecord();  // rewrites the current record in place
+
+    // Deletion marks of the current record (written at once, no flush).
+    void setDeleted(bool deleted);
+    void toggleDeleted();
+
+    // Whole-table operations. Pack and zap write a new file and rename it over
+    // the old one, so a crash in the middle loses nothing.
+    void pack();
+    void zap();
+    // Appends every record of another DBF file, matching fields by name.
+    // Returns the number of records appended.
+    std::uint32_t appendFrom(const std::filesystem::path& source);
+    void flush();
+
+private:
+    struct Index;
+    Table();
+    void load(const std::filesystem::path& path, Access access);
+    const FieldDef& field(std::string_view name) const;
+    const FieldDef& fieldAt(int position) const;
+    const char* recordData(std::uint32_t recno) const;
+    char* buffer() { return buffer_.data(); }
+    void requireWritable(const char* what) const;
+    void loadBuffer();
+    void writeHeader();
+    void writeRecordAt(std::uint32_t recno, const char* data);
+    void storeRecord(std::uint32_t recno, const char* data);
+    std::uint32_t appendRaw(const char* data);
+    void rewriteFile(std::uint32_t keepCount, const std::vector<std::uint32_t>& keep);
+    void reindexAll();
+    bool visible(std::uint32_t recno) const;
+    std::uint32_t orderSize() const;
+    std::uint32_t recnoAtOrder(std::uint32_t position) const;
+    std::optional<std::uint32_t> orderPosition(std::uint32_t recno) const;
+    void settle(std::optional<std::uint32_t> position, int direction);
+    void invalidateVisible() { visibleValid_ = false; }
+    const std::vector<std::uint32_t>& visibleList() const;
+
+    std::filesystem::path path_;
+    Access access_ = Access::ReadWrite;
+    int fd_ = -1;
+    FieldList fields_;
+    int recordLength_ = 0;
+    int headerLength_ = 0;
+    std::uint32_t recordCount_ = 0;
+    std::optional<std::uint32_t> repairedFrom_;
+    std::vector<char> data_; // every record, in record order
+    std::vector<char> buffer_;
+    bool bufferDirty_ = false;
+    std::uint32_t current_ = 0;
+    bool bof_ = true;
+    bool eof_ = true;
+    State state_ = State::Browse;
+    std::vector<std::unique_ptr<Index>> indexes_;
+    Index* order_ = nullptr;
+    std::string orderName_;
+    Filter filter_;
+    mutable std::vector<std::uint32_t> visible_;
+    mutable bool visibleValid_ = false;
+    PostHook beforePost_;
+};
+
+// Date helpers shared by the engine and its callers.
+std::string dateToDtos(std::optional<Date> date); // YYYYMMDD, or 8 blanks
+std::optional<Date> dateFromDtos(std::string_view text);
+
+} // namespace dbf
