@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-namespace dbf::cp437 {
+namespace dbf::cp437
+{
 
 // Converts code page 437 bytes to UTF-8.
 std::string toUtf8(std::string_view bytes);

@@ -3,18 +3,21 @@
 #include <stdexcept>
 #include <string>
 
-namespace dbf {
+namespace dbf
+{
 
 // Every failure of the engine is raised as a dbf::Error whose text names the
 // file (where there is one) and the fault, ready to be shown to the user.
-class Error : public std::runtime_error {
+class Error : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };
 
 // Raised when a text holds a character that code page 437 cannot store: the
 // caller learns which field and which character, so nothing is changed silently.
-class EncodingError : public Error {
+class EncodingError : public Error
+{
 public:
     EncodingError(std::string field, std::string character)
         : Error("Field " + field + " cannot hold the character \"" + character +
@@ -31,7 +34,8 @@ private:
 };
 
 // Raised when a table is already opened by this or another process.
-class InUseError : public Error {
+class InUseError : public Error
+{
 public:
     using Error::Error;
 };

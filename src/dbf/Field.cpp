@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-namespace dbf {
+namespace dbf
+{
 
 int layoutFields(FieldList& fields)
 {
@@ -15,16 +16,18 @@ int layoutFields(FieldList& fields)
     return offset;
 }
 
+bool sameName(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 int findField(const FieldList& fields, std::string_view name)
 {
-    const auto sameName = [name](const FieldDef& f) {
-        return std::equal(f.name.begin(), f.name.end(), name.begin(), name.end(),
-                          [](char a, char b) {
-                              return std::tolower(static_cast<unsigned char>(a)) ==
-                                     std::tolower(static_cast<unsigned char>(b));
-                          });
-    };
-    const auto it = std::find_if(fields.begin(), fields.end(), sameName);
+    const auto it = std::find_if(fields.begin(), fields.end(),
+                                 [name](const FieldDef& f) { return sameName(f.name, name); });
     return it == fields.end() ? -1 : static_cast<int>(it - fields.begin());
 }
 

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace dbf {
+namespace dbf
+{
 
 enum class FieldType : char { Character = 'C', Numeric = 'N', Date = 'D', Logical = 'L' };
 
@@ -27,6 +29,9 @@ using FieldList = std::vector<FieldDef>;
 // Fills in the offsets of a field list and returns the record length
 // (1 for the deletion flag plus the sum of the widths).
 int layoutFields(FieldList& fields);
+
+// Names of fields and tags compare without regard to case.
+bool sameName(std::string_view a, std::string_view b);
 
 // Index of the field whose name matches without regard to case, or -1.
 int findField(const FieldList& fields, std::string_view name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Field.h"
+#include "File.h"
 
 #include <chrono>
 #include <cstdint>
@@ -12,8 +13,10 @@
 #include <string_view>
 #include <vector>
 
-namespace dbf {
+namespace dbf
+{
 
+class Index;
 using Date = std::chrono::year_month_day;
 
 // One open DBF table: its header and records, a cursor over them in the
@@ -24,7 +27,8 @@ using Date = std::chrono::year_month_day;
 // sets bof() and stays on the first; first() sets bof() and last() sets eof().
 // An empty table (or one whose filter hides everything) is bof() and eof() with
 // recno() 0.
-class Table {
+class Table
+{
 public:
     enum class Access { ReadWrite, ReadOnly };
     enum class State { Browse, Edit, Insert };
@@ -107,7 +111,7 @@ public:
     // Field values of the record buffer (the current record, or the record
     // being edited or inserted). Text is UTF-8 with trailing blanks removed.
     std::string text(std::string_view field) const;
-    std::string text(int position) const; // 1-based; 0 reads the deletion flag
+    std::string text(int position) const;          // 1-based; 0 reads the deletion flag
     std::string raw(std::string_view field) const; // stored bytes as UTF-8, untrimmed
     double number(std::string_view field) const;   // blank reads as 0
     std::optional<Date> date(std::string_view field) const;
@@ -118,8 +122,9 @@ public:
     // Setters change the record buffer. In Edit and Insert state post() saves
     // it; in Browse state the buffer is written only by writeRecord() or
     // appendRecord(), and a cursor move discards it.
-    void setText(std::string_view field, std::string_view utf8); // text longer than the field is cut
-    void setNumber(std::string_view field, double value);        // too wide is an error naming the field
+    void setText(std::string_view field,
+                 std::string_view utf8);                  // text longer than the field is cut
+    void setNumber(std::string_view field, double value); // too wide is an error naming the field
     void setDate(std::string_view field, std::optional<Date> value);
     void setLogical(std::string_view field, bool value);
     void setLogical(int position, bool value);
@@ -152,32 +157,30 @@ public:
     void flush();
 
 private:
-    struct Index;
     Table();
     void load(const std::filesystem::path& path, Access access);
     const FieldDef& field(std::string_view name) const;
     const FieldDef& fieldAt(int position) const;
     const char* recordData(std::uint32_t recno) const;
-    char* buffer() { return buffer_.data(); }
     void requireWritable(const char* what) const;
     void loadBuffer();
     void writeHeader();
     void writeRecordAt(std::uint32_t recno, const char* data);
-    void storeRecord(std::uint32_t recno, const char* data);
     std::uint32_t appendRaw(const char* data);
-    void rewriteFile(std::uint32_t keepCount, const std::vector<std::uint32_t>& keep);
-    void reindexAll();
+    void rewriteFile(const std::vector<std::uint32_t>& keep);
     bool visible(std::uint32_t recno) const;
     std::uint32_t orderSize() const;
     std::uint32_t recnoAtOrder(std::uint32_t position) const;
     std::optional<std::uint32_t> orderPosition(std::uint32_t recno) const;
-    void settle(std::optional<std::uint32_t> position, int direction);
+    std::uint32_t scan(std::int64_t position, int direction) const;
+    void leaveEditState();
+    Index* findIndex(std::string_view tagName) const;
     void invalidateVisible() { visibleValid_ = false; }
     const std::vector<std::uint32_t>& visibleList() const;
 
     std::filesystem::path path_;
     Access access_ = Access::ReadWrite;
-    int fd_ = -1;
+    File file_;
     FieldList fields_;
     int recordLength_ = 0;
     int headerLength_ = 0;

@@ -6,7 +6,8 @@
 
 TempDir::TempDir()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "ringvale-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "ringvale-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a temporary folder");
     path_ = pattern;

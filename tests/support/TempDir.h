@@ -5,7 +5,8 @@
 
 // A fresh folder under the system's temporary folder, removed with everything
 // in it when the object goes.
-class TempDir {
+class TempDir
+{
 public:
     TempDir();
     ~TempDir();

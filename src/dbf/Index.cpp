@@ -1,0 +1,111 @@
+#include "Index.h"
+
+#include "Error.h"
+
+#include <algorithm>
+#include <cstring>
+
+// Tags live only in memory and are built from the table's tag list every time
+// the table opens. The desktop program this replaces rebuilt its production
+// indexes on every open anyway, so an index file would only be a second copy of
+// the truth that can go stale or be damaged; none is written, and index files
+// left by an older installation are simply never read.
+
+namespace dbf
+{
+
+Index::Index(TagDef tag, const FieldList& fields)
+    : tag_(std::move(tag)), expression_(tag_.expression, fields)
+{
+    if (tag_.name.empty() || tag_.name.size() > 10)
+        throw Error("tag name \"" + tag_.name + "\" must have 1 to 10 characters");
+}
+
+std::string_view Index::keyOf(std::uint32_t recno) const
+{
+    const auto length = static_cast<std::size_t>(keyLength());
+    return {keys_.data() + (recno - 1) * length, length};
+}
+
+bool Index::before(std::uint32_t a, std::uint32_t b) const
+{
+    const int c = std::memcmp(keyOf(a).data(), keyOf(b).data(), keyLength());
+    const bool ascending = c != 0 ? c < 0 : a < b;
+    return tag_.descending ? !ascending && a != b : ascending;
+}
+
+void Index::build(const char* records, std::uint32_t count, int recordLength)
+{
+    const auto length = static_cast<std::size_t>(keyLength());
+    keys_.assign(length * count, ' ');
+    order_.resize(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        expression_.evaluate(records + std::size_t(i) * recordLength, i + 1,
+                             keys_.data() + i * length);
+        order_[i] = i + 1;
+    }
+    std::sort(order_.begin(), order_.end(),
+              [this](std::uint32_t a, std::uint32_t b) { return before(a, b); });
+}
+
+void Index::clear()
+{
+    keys_.clear();
+    order_.clear();
+}
+
+std::uint32_t Index::positionOf(std::uint32_t recno) const
+{
+    const auto it =
+        std::lower_bound(order_.begin(), order_.end(), recno,
+                         [this](std::uint32_t a, std::uint32_t b) { return before(a, b); });
+    return static_cast<std::uint32_t>(it - order_.begin());
+}
+
+void Index::place(std::uint32_t recno)
+{
+    order_.insert(order_.begin() + positionOf(recno), recno);
+}
+
+void Index::erase(std::uint32_t recno)
+{
+    order_.erase(order_.begin() + positionOf(recno));
+}
+
+void Index::insert(std::uint32_t recno, const char* record)
+{
+    const auto length = static_cast<std::size_t>(keyLength());
+    if (keys_.size() < recno * length)
+        keys_.resize(recno * length, ' ');
+    expression_.evaluate(record, recno, keys_.data() + (recno - 1) * length);
+    place(recno);
+}
+
+void Index::update(std::uint32_t recno, const char* record)
+{
+    const std::string key = expression_.evaluate(record, recno);
+    if (key == keyOf(recno))
+        return;
+    erase(recno);
+    std::memcpy(keys_.data() + (recno - 1) * keyLength(), key.data(), key.size());
+    place(recno);
+}
+
+std::optional<std::uint32_t> Index::findPrefix(std::string_view prefix) const
+{
+    if (prefix.size() > static_cast<std::size_t>(keyLength()))
+        return std::nullopt;
+    const auto compare = [&](std::uint32_t recno) {
+        return std::memcmp(keyOf(recno).data(), prefix.data(), prefix.size());
+    };
+    // Keys cut to the prefix length are sorted too, so the matching entries
+    // form one run; find its start in the tag's own direction.
+    const auto it = std::partition_point(order_.begin(), order_.end(), [&](std::uint32_t r) {
+        return tag_.descending ? compare(r) > 0 : compare(r) < 0;
+    });
+    if (it == order_.end() || compare(*it) != 0)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(it - order_.begin());
+}
+
+} // namespace dbf

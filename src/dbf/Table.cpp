@@ -1,0 +1,504 @@
+#include "Table.h"
+
+#include "Codepage437.h"
+#include "Error.h"
+#include "File.h"
+#include "Header.h"
+#include "Index.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+// Opening, the cursor and the field values of a table. Writes are in
+// TableWrites.cpp.
+
+namespace dbf
+{
+
+namespace
+{
+
+std::string_view trimRight(std::string_view s)
+{
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string_view trim(std::string_view s)
+{
+    s = trimRight(s);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    return s;
+}
+
+bool logicalByte(char c)
+{
+    return c == 'T' || c == 't' || c == 'Y' || c == 'y';
+}
+
+} // namespace
+
+std::string dateToDtos(std::optional<Date> date)
+{
+    if (!date || !date->ok())
+        return std::string(8, ' ');
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02u%02u", int(date->year()), unsigned(date->month()),
+                  unsigned(date->day()));
+    return std::string(text, 8);
+}
+
+std::optional<Date> dateFromDtos(std::string_view text)
+{
+    if (text.size() != 8 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    int y = 0;
+    unsigned m = 0, d = 0;
+    std::from_chars(text.data(), text.data() + 4, y);
+    std::from_chars(text.data() + 4, text.data() + 6, m);
+    std::from_chars(text.data() + 6, text.data() + 8, d);
+    const Date date{std::chrono::year(y), std::chrono::month(m), std::chrono::day(d)};
+    return date.ok() ? std::optional<Date>(date) : std::nullopt;
+}
+
+Table::Table() = default;
+
+Table::~Table() = default;
+
+void Table::create(const std::filesystem::path& path, FieldList fields)
+{
+    validateFields(fields);
+    File file = File::create(path);
+    std::vector<char> bytes = Header::build(fields, 0);
+    bytes.push_back(Header::kEndOfFile);
+    file.writeAt(0, bytes.data(), bytes.size());
+    file.syncData();
+}
+
+std::unique_ptr<Table> Table::open(const std::filesystem::path& path, Access access)
+{
+    std::unique_ptr<Table> table(new Table);
+    table->load(path, access);
+    return table;
+}
+
+void Table::load(const std::filesystem::path& path, Access access)
+{
+    path_ = path;
+    access_ = access;
+    file_ = File(path, access == Access::ReadOnly ? File::Lock::Shared : File::Lock::Exclusive);
+    File& file = file_;
+    const std::uint64_t fileSize = file.size();
+    std::vector<char> head(std::min<std::uint64_t>(fileSize, 65536));
+    if (!head.empty())
+        file.readAt(0, head.data(), head.size());
+    Header header = Header::parse(path.string(), head, fileSize);
+    fields_ = std::move(header.fields);
+    recordLength_ = header.recordLength;
+    headerLength_ = header.headerLength;
+
+    const std::uint64_t complete = (fileSize - headerLength_) / recordLength_;
+    if (header.recordCount > complete)
+        throw Error(path.string() + ": the header counts " + std::to_string(header.recordCount) +
+                    " records but the file holds only " + std::to_string(complete));
+    recordCount_ = header.recordCount;
+    if (complete > header.recordCount) {
+        // A crash between writing a record and updating the header leaves the
+        // record complete in the file: count it, and put the header right.
+        repairedFrom_ = header.recordCount;
+        recordCount_ = static_cast<std::uint32_t>(complete);
+    }
+    data_.resize(std::size_t(recordCount_) * recordLength_);
+    if (!data_.empty())
+        file.readAt(headerLength_, data_.data(), data_.size());
+    if (repairedFrom_ && access == Access::ReadWrite) {
+        writeHeader();
+        const char eof = Header::kEndOfFile;
+        const std::uint64_t end = headerLength_ + std::uint64_t(recordCount_) * recordLength_;
+        file.writeAt(end, &eof, 1);
+        file.truncate(end + 1);
+        file.syncData();
+    }
+    buffer_.assign(recordLength_, ' ');
+    first();
+}
+
+void Table::close()
+{
+    indexes_.clear();
+    order_ = nullptr;
+    orderName_.clear();
+    data_.clear();
+    file_.close();
+}
+
+int Table::fieldIndex(std::string_view name) const
+{
+    return findField(fields_, name);
+}
+
+const FieldDef& Table::field(std::string_view name) const
+{
+    const int i = findField(fields_, name);
+    if (i < 0)
+        throw Error(path_.string() + ": no field named " + std::string(name));
+    return fields_[i];
+}
+
+const FieldDef& Table::fieldAt(int position) const
+{
+    if (position < 1 || position > fieldCount())
+        throw Error(path_.string() + ": no field at position " + std::to_string(position));
+    return fields_[position - 1];
+}
+
+const char* Table::recordData(std::uint32_t recno) const
+{
+    return data_.data() + std::size_t(recno - 1) * recordLength_;
+}
+
+// --- Tags and order -------------------------------------------------------
+
+void Table::addTag(const TagDef& tag)
+{
+    auto index = std::make_unique<Index>(tag, fields_);
+    index->build(data_.data(), recordCount_, recordLength_);
+    for (auto& existing : indexes_) {
+        if (sameName(existing->tag().name, tag.name)) {
+            const bool wasOrder = existing.get() == order_;
+            existing = std::move(index);
+            if (wasOrder)
+                order_ = existing.get();
+            invalidateVisible();
+            return;
+        }
+    }
+    indexes_.push_back(std::move(index));
+}
+
+void Table::setTags(const std::vector<TagDef>& tags)
+{
+    for (const auto& tag : tags)
+        addTag(tag);
+}
+
+std::vector<std::string> Table::tagNames() const
+{
+    std::vector<std::string> names;
+    for (const auto& index : indexes_)
+        names.push_back(index->tag().name);
+    return names;
+}
+
+Index* Table::findIndex(std::string_view tagName) const
+{
+    for (const auto& index : indexes_) {
+        if (sameName(index->tag().name, tagName))
+            return index.get();
+    }
+    return nullptr;
+}
+
+bool Table::hasTag(std::string_view name) const
+{
+    return findIndex(name) != nullptr;
+}
+
+void Table::setOrder(std::string_view tagName)
+{
+    if (tagName.empty()) {
+        order_ = nullptr;
+        orderName_.clear();
+    } else {
+        Index* found = findIndex(tagName);
+        if (!found)
+            throw Error(path_.string() + ": no tag named " + std::string(tagName));
+        order_ = found;
+        orderName_ = found->tag().name;
+    }
+    invalidateVisible();
+}
+
+std::string Table::currentKey() const
+{
+    if (!order_ || current_ == 0)
+        return {};
+    return cp437::toUtf8(order_->keyOf(current_));
+}
+
+// --- Cursor ---------------------------------------------------------------
+
+bool Table::visible(std::uint32_t recno) const
+{
+    if (!filter_)
+        return true;
+    // The filter reads field values through this table, so it must see the
+    // record in question; the buffer is swapped for the call.
+    auto* self = const_cast<Table*>(this);
+    const std::uint32_t saved = current_;
+    std::vector<char> savedBuffer;
+    savedBuffer.swap(self->buffer_);
+    self->current_ = recno;
+    self->buffer_.assign(recordData(recno), recordData(recno) + recordLength_);
+    const bool keep = filter_(*this);
+    self->current_ = saved;
+    self->buffer_.swap(savedBuffer);
+    return keep;
+}
+
+std::uint32_t Table::orderSize() const
+{
+    return order_ ? order_->size() : recordCount_;
+}
+
+std::uint32_t Table::recnoAtOrder(std::uint32_t position) const
+{
+    return order_ ? order_->recnoAt(position) : position + 1;
+}
+
+std::optional<std::uint32_t> Table::orderPosition(std::uint32_t recno) const
+{
+    if (recno == 0 || recno > recordCount_)
+        return std::nullopt;
+    return order_ ? order_->positionOf(recno) : recno - 1;
+}
+
+void Table::setFilter(Filter filter)
+{
+    filter_ = std::move(filter);
+    invalidateVisible();
+}
+
+const std::vector<std::uint32_t>& Table::visibleList() const
+{
+    if (!visibleValid_) {
+        visible_.clear();
+        const std::uint32_t n = orderSize();
+        for (std::uint32_t p = 0; p < n; ++p) {
+            const std::uint32_t r = recnoAtOrder(p);
+            if (visible(r))
+                visible_.push_back(r);
+        }
+        visibleValid_ = true;
+    }
+    return visible_;
+}
+
+std::uint32_t Table::visibleCount() const
+{
+    return filter_ ? static_cast<std::uint32_t>(visibleList().size()) : orderSize();
+}
+
+bool Table::goToVisible(std::uint32_t n)
+{
+    if (n >= visibleCount())
+        return false;
+    current_ = filter_ ? visibleList()[n] : recnoAtOrder(n);
+    bof_ = eof_ = false;
+    loadBuffer();
+    return true;
+}
+
+std::optional<std::uint32_t> Table::visiblePosition() const
+{
+    if (current_ == 0)
+        return std::nullopt;
+    if (!filter_)
+        return orderPosition(current_);
+    const auto& list = visibleList();
+    const auto it = std::find(list.begin(), list.end(), current_);
+    if (it == list.end())
+        return std::nullopt;
+    return static_cast<std::uint32_t>(it - list.begin());
+}
+
+void Table::loadBuffer()
+{
+    if (current_ == 0)
+        buffer_.assign(recordLength_, ' ');
+    else
+        buffer_.assign(recordData(current_), recordData(current_) + recordLength_);
+    bufferDirty_ = false;
+}
+
+void Table::leaveEditState()
+{
+    if (state_ != State::Browse)
+        cancel();
+}
+
+// Moves from `position` (in the current order) in `direction` (+1 or -1)
+// to the first visible record, `position` included. Returns 0 when none.
+std::uint32_t Table::scan(std::int64_t position, int direction) const
+{
+    const auto size = static_cast<std::int64_t>(orderSize());
+    for (; position >= 0 && position < size; position += direction) {
+        const std::uint32_t r = recnoAtOrder(static_cast<std::uint32_t>(position));
+        if (visible(r))
+            return r;
+    }
+    return 0;
+}
+
+void Table::first()
+{
+    leaveEditState();
+    current_ = scan(0, +1);
+    bof_ = true;
+    eof_ = current_ == 0;
+    loadBuffer();
+}
+
+void Table::last()
+{
+    leaveEditState();
+    current_ = scan(std::int64_t(orderSize()) - 1, -1);
+    eof_ = true;
+    bof_ = current_ == 0;
+    loadBuffer();
+}
+
+void Table::next()
+{
+    leaveEditState();
+    const auto position = orderPosition(current_);
+    const std::uint32_t found = position ? scan(std::int64_t(*position) + 1, +1) : 0;
+    if (found == 0) {
+        eof_ = true;
+    } else {
+        current_ = found;
+        bof_ = eof_ = false;
+    }
+    loadBuffer();
+}
+
+void Table::prior()
+{
+    leaveEditState();
+    const auto position = orderPosition(current_);
+    const std::uint32_t found = position ? scan(std::int64_t(*position) - 1, -1) : 0;
+    if (found == 0) {
+        bof_ = true;
+    } else {
+        current_ = found;
+        bof_ = eof_ = false;
+    }
+    loadBuffer();
+}
+
+void Table::skip(int count)
+{
+    for (; count > 0 && !eof_; --count)
+        next();
+    for (; count < 0 && !bof_; ++count)
+        prior();
+}
+
+bool Table::go(std::uint32_t recno)
+{
+    if (recno == 0 || recno > recordCount_)
+        return false;
+    leaveEditState();
+    current_ = recno;
+    bof_ = eof_ = false;
+    loadBuffer();
+    return true;
+}
+
+bool Table::find(std::string_view key)
+{
+    if (!order_)
+        throw Error(path_.string() + ": a find needs an order (a tag)");
+    const auto bytes = cp437::fromUtf8(key);
+    if (!bytes)
+        return false;
+    const auto position = order_->findPrefix(*bytes);
+    if (!position)
+        return false;
+    for (std::uint32_t p = *position; p < order_->size(); ++p) {
+        const std::uint32_t r = order_->recnoAt(p);
+        if (order_->keyOf(r).substr(0, bytes->size()) != *bytes)
+            return false;
+        if (visible(r)) {
+            leaveEditState();
+            current_ = r;
+            bof_ = eof_ = false;
+            loadBuffer();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Table::seek(std::string_view key)
+{
+    if (!order_)
+        throw Error(path_.string() + ": a seek needs an order (a tag)");
+    auto bytes = cp437::fromUtf8(key);
+    if (!bytes || bytes->size() > static_cast<std::size_t>(order_->keyLength()))
+        return false;
+    bytes->resize(order_->keyLength(), ' ');
+    return find(cp437::toUtf8(*bytes));
+}
+
+// --- Field values ---------------------------------------------------------
+
+std::string Table::raw(std::string_view name) const
+{
+    const FieldDef& f = field(name);
+    return cp437::toUtf8({buffer_.data() + f.offset, std::size_t(f.width)});
+}
+
+std::string Table::text(std::string_view name) const
+{
+    const FieldDef& f = field(name);
+    return cp437::toUtf8(trimRight({buffer_.data() + f.offset, std::size_t(f.width)}));
+}
+
+std::string Table::text(int position) const
+{
+    if (position == 0)
+        return deleted() ? "*" : "";
+    const FieldDef& f = fieldAt(position);
+    return cp437::toUtf8(trimRight({buffer_.data() + f.offset, std::size_t(f.width)}));
+}
+
+double Table::number(std::string_view name) const
+{
+    const FieldDef& f = field(name);
+    const std::string_view t = trim({buffer_.data() + f.offset, std::size_t(f.width)});
+    double value = 0;
+    const char* begin = t.data();
+    if (!t.empty() && *begin == '+')
+        ++begin;
+    std::from_chars(begin, t.data() + t.size(), value);
+    return value;
+}
+
+std::optional<Date> Table::date(std::string_view name) const
+{
+    const FieldDef& f = field(name);
+    return dateFromDtos({buffer_.data() + f.offset, std::size_t(f.width)});
+}
+
+bool Table::logical(std::string_view name) const
+{
+    return logicalByte(buffer_[field(name).offset]);
+}
+
+bool Table::logical(int position) const
+{
+    return logicalByte(buffer_[fieldAt(position).offset]);
+}
+
+bool Table::deleted() const
+{
+    return buffer_[0] == '*';
+}
+
+} // namespace dbf
