@@ -1,0 +1,17 @@
+#include "print/ReportContext.h"
+
+#include "print/ReportError.h"
+
+ReportContext::ReportContext(const ReportRow* row, std::span<const ReportRow> groupRows,
+                             VariableLookup variables, QDate printDate, int pageNumber)
+    : row_(row), groupRows_(groupRows), variables_(std::move(variables)), printDate_(printDate),
+      pageNumber_(pageNumber)
+{
+}
+
+const ReportRow& ReportContext::row() const
+{
+    if (!row_)
+        throw ReportError(QStringLiteral("A report band without data asks for a field"));
+    return *row_;
+}

@@ -1,0 +1,109 @@
+#include "print/ReportPainter.h"
+
+#include "print/ReportError.h"
+
+#include <QFile>
+#include <QFont>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+
+namespace
+{
+
+QFont deviceFont(const ReportFont& font)
+{
+    QFont result(font.family);
+    result.setPointSizeF(font.pointSize);
+    result.setBold(font.bold);
+    return result;
+}
+
+QRectF scaled(const QRectF& rect, double factor)
+{
+    return {rect.x() * factor, rect.y() * factor, rect.width() * factor, rect.height() * factor};
+}
+
+} // namespace
+
+void ReportPainter::paintPage(QPainter& painter, const ReportPage& page, double dotsPerMillimetre)
+{
+    // Cells are ruled on their edges; the text keeps a small gap from the rules.
+    const double textInset = 0.6 * dotsPerMillimetre;
+    for (const ReportPageItem& item : page.items) {
+        QPen pen(Qt::black);
+        pen.setWidthF(std::max(1.0, item.penWidth * dotsPerMillimetre));
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        switch (item.kind) {
+        case ReportPageItem::Kind::Line:
+            painter.drawLine(
+                QLineF(item.line.p1() * dotsPerMillimetre, item.line.p2() * dotsPerMillimetre));
+            break;
+        case ReportPageItem::Kind::Box:
+            painter.drawRect(scaled(item.rect, dotsPerMillimetre));
+            break;
+        case ReportPageItem::Kind::Text: {
+            if (item.text.isEmpty())
+                break;
+            painter.setFont(deviceFont(item.font));
+            const QRectF rect =
+                scaled(item.rect, dotsPerMillimetre).adjusted(textInset, 0, -textInset, 0);
+            painter.save();
+            painter.setClipRect(rect.adjusted(0, -textInset, 0, textInset));
+            painter.drawText(rect, static_cast<int>(item.alignment) | Qt::TextSingleLine,
+                             item.text);
+            painter.restore();
+            break;
+        }
+        }
+    }
+}
+
+void ReportPainter::print(const ReportPages& pages, QPagedPaintDevice& device, int first, int last)
+{
+    if (pages.pages.isEmpty())
+        return;
+    if (last < 0 || last >= pages.pages.size())
+        last = static_cast<int>(pages.pages.size()) - 1;
+    first = std::clamp(first, 0, last);
+
+    device.setPageLayout(QPageLayout(QPageSize(pages.paperSize, QPageSize::Millimeter),
+                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                     QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw ReportError(QStringLiteral("The report \"%1\" cannot be printed: the printer or "
+                                         "file did not accept it")
+                              .arg(pages.title));
+    const double dotsPerMillimetre = device.logicalDpiX() / 25.4;
+    for (int index = first; index <= last; ++index) {
+        if (index > first)
+            device.newPage();
+        paintPage(painter, pages.pages.at(index), dotsPerMillimetre);
+    }
+    painter.end();
+}
+
+void ReportPainter::writePdf(const ReportPages& pages, const QString& fileName)
+{
+    // QPdfWriter would report nothing when the file cannot be opened, so the
+    // file is tried first and the reason reaches the user.
+    QFile probe(fileName);
+    if (!probe.open(QIODevice::WriteOnly))
+        throw ReportError(
+            QStringLiteral("Cannot write the file %1: %2").arg(fileName, probe.errorString()));
+    QPdfWriter writer(&probe);
+    writer.setTitle(pages.title);
+    writer.setCreator(QStringLiteral("Ringvale"));
+    writer.setResolution(600);
+    print(pages, writer);
+    probe.close();
+    if (probe.error() != QFileDevice::NoError)
+        throw ReportError(
+            QStringLiteral("Cannot write the file %1: %2").arg(fileName, probe.errorString()));
+}
