@@ -220,6 +220,12 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"1.2.3", "unexpected \".\" at position 4"},
         ErrorCase{std::string(221, ' '), "longer than 220 characters"}));
 
+TEST(KeyExpression, AcceptsAnExpressionOfTheLongestLength)
+{
+    const std::string text = std::string(215, ' ') + "trial";
+    EXPECT_EQ(KeyExpression(text, testFields()).keyLength(), 1);
+}
+
 // Sorts record numbers 1..n by their keys, as an index would.
 std::vector<std::uint32_t> orderOf(const KeyExpression& expression,
                                    const std::vector<Record>& records)
