@@ -173,9 +173,7 @@ void writeNumber(double x, int length, int decimals, char* out)
         char result[2 * kMaxKey + 4];
         int r = 0;
         for (int i = 0; i < kept; ++i)
-            result[r++] = i >= 0 && i < 15 ? mantissa[i] : '0';
-        if (kept < 0)
-            r = 0;
+            result[r++] = i < 15 ? mantissa[i] : '0';
         if (kept >= 0 && kept < 15 && mantissa[kept] >= '5') {
             int i = r - 1;
             while (i >= 0 && result[i] == '9')
