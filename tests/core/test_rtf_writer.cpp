@@ -1,0 +1,122 @@
+#include "print/RichListing.h"
+#include "print/RtfWriter.h"
+
+#include "TempDir.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+void needGuiApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "test_core";
+    static char* argv[] = {name, nullptr};
+    new QGuiApplication(argc, argv);
+}
+
+// What Debian's unrtf, a reader that shares nothing with ours, makes of a file.
+QString unrtf(const QString& format, const QString& path)
+{
+    QProcess process;
+    process.start("unrtf", {"--nopict", format, path});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    // Its text output is in the file's own code page, Windows-1252; Latin-1 reads
+    // the letters used here the same way.
+    return QString::fromLatin1(process.readAllStandardOutput());
+}
+
+class RtfWriterTest : public ::testing::Test
+{
+protected:
+    RtfWriterTest()
+    {
+        needGuiApplication();
+        listing.setFont("Arial", 10);
+        listing.setBold(true);
+        listing.addLine("Address Info for Individuals in Database");
+        listing.setBold(false);
+        listing.addLine(" ");
+        listing.setPointSize(8);
+        listing.setTabStops({150, 200, 250});
+        listing.add("Ann Lee\t12 Elm\t");
+        listing.setBold(true);
+        listing.add("BoldRun");
+        listing.setBold(false);
+        listing.addLine(" after");
+        listing.setFont("Courier New", 9);
+        listing.addLine(R"(Note {braces} back\slash <b>not</b> Müller € )");
+    }
+
+    QString save(QPageLayout::Orientation orientation = QPageLayout::Portrait)
+    {
+        const QString path = QString::fromStdString((dir / "listing.rtf").string());
+        QString error;
+        EXPECT_TRUE(RtfWriter::save(listing.document(), orientation, path, &error))
+            << error.toStdString();
+        return path;
+    }
+
+    TempDir dir;
+    RichListing listing;
+};
+
+TEST_F(RtfWriterTest, AnotherReaderGetsTheTextTabsAndSpecialCharacters)
+{
+    const QString text = unrtf("--text", save());
+    EXPECT_TRUE(text.contains("Address Info for Individuals in Database")) << text.toStdString();
+    // unrtf renders a tab as blanks to its next 8-column stop and a line break.
+    EXPECT_TRUE(text.contains(QRegularExpression("Ann Lee {1,8}\n12 Elm {1,8}\nBoldRun after")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(R"(Note {braces} back\slash <b>not</b> Müller)")))
+        << text.toStdString();
+    // Unicode beyond Windows-1252 reaches a reader that knows it.
+    EXPECT_TRUE(unrtf("--html", save()).contains("M&uuml;ller &euro;"));
+}
+
+TEST_F(RtfWriterTest, AnotherReaderSeesBoldRunsOnlyWhereTheyAre)
+{
+    const QString html = unrtf("--html", save());
+    EXPECT_TRUE(html.contains(QRegularExpression("<b>\\s*Address Info for Individuals")))
+        << html.toStdString();
+    EXPECT_TRUE(html.contains(QRegularExpression("<b>\\s*BoldRun\\s*</b>"))) << html.toStdString();
+    EXPECT_FALSE(html.contains(QRegularExpression("<b>[^<]*Ann Lee"))) << html.toStdString();
+}
+
+TEST_F(RtfWriterTest, WritesFontsSizesTabStopsEscapesAndPage)
+{
+    const QByteArray rtf = RtfWriter::toRtf(listing.document(), QPageLayout::Portrait);
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+    EXPECT_TRUE(rtf.contains("\\f0\\fnil\\fcharset0 Arial;")) << rtf.toStdString();
+    EXPECT_TRUE(rtf.contains("\\fcharset0 Courier New;"));
+    // 150, 200 and 250 points in twips.
+    EXPECT_TRUE(rtf.contains("\\pard\\tx3000\\tx4000\\tx5000 "));
+    EXPECT_TRUE(rtf.contains("\\fs20\\b Address Info"));
+    EXPECT_TRUE(rtf.contains("\\fs16 Ann Lee\\tab 12 Elm\\tab }"));
+    EXPECT_TRUE(rtf.contains(R"(Note \{braces\} back\\slash <b>not</b> M\'fcller \u8364? )"));
+    EXPECT_TRUE(rtf.contains("\\paperw12240\\paperh15840"));
+    EXPECT_FALSE(rtf.contains("\\landscape"));
+    EXPECT_EQ(rtf.count("\\par\n"), 3);
+
+    const QByteArray wide = RtfWriter::toRtf(listing.document(), QPageLayout::Landscape);
+    EXPECT_TRUE(wide.contains("\\landscape\\paperw15840\\paperh12240"));
+}
+
+TEST_F(RtfWriterTest, UnwritableFileIsReportedByName)
+{
+    const QString path = QString::fromStdString((dir / "missing" / "x.rtf").string());
+    QString error;
+    EXPECT_FALSE(RtfWriter::save(listing.document(), QPageLayout::Portrait, path, &error));
+    EXPECT_TRUE(error.contains(path)) << error.toStdString();
+}
+
+} // namespace
