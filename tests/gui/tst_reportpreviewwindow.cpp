@@ -1,0 +1,116 @@
+#include "print/ReportPreviewWindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QtTest>
+
+namespace
+{
+
+ReportPages pagesWithTexts(int count)
+{
+    ReportPages pages;
+    pages.title = QStringLiteral("Class Counts");
+    pages.paperSize = QSizeF(215.9, 279.4);
+    for (int n = 1; n <= count; ++n) {
+        ReportPage page;
+        ReportPageItem item;
+        item.rect = QRectF(10, 10, 100, 10);
+        item.text = QStringLiteral("Page body %1").arg(n);
+        page.items.append(item);
+        pages.pages.append(page);
+    }
+    return pages;
+}
+
+} // namespace
+
+class TestReportPreviewWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Controls {
+        QPushButton* first;
+        QPushButton* prior;
+        QPushButton* next;
+        QPushButton* last;
+        QLabel* page;
+    };
+    static Controls controls(ReportPreviewWindow& window)
+    {
+        return {window.findChild<QPushButton*>("firstButton"),
+                window.findChild<QPushButton*>("priorButton"),
+                window.findChild<QPushButton*>("nextButton"),
+                window.findChild<QPushButton*>("lastButton"),
+                window.findChild<QLabel*>("pageLabel")};
+    }
+    static QString enabled(const Controls& c)
+    {
+        return QString("%1%2%3%4")
+            .arg(c.first->isEnabled() ? 'F' : '-')
+            .arg(c.prior->isEnabled() ? 'P' : '-')
+            .arg(c.next->isEnabled() ? 'N' : '-')
+            .arg(c.last->isEnabled() ? 'L' : '-');
+    }
+
+private slots:
+    void navigationEnablesOnlyTheMovesThatGoSomewhere()
+    {
+        ReportPreviewWindow window(pagesWithTexts(3));
+        const Controls c = controls(window);
+        QVERIFY(c.first && c.prior && c.next && c.last && c.page);
+
+        QCOMPARE(c.page->text(), QString("Page 1 of 3"));
+        QCOMPARE(enabled(c), QString("--NL"));
+
+        QTest::mouseClick(c.next, Qt::LeftButton);
+        QCOMPARE(window.currentPage(), 1);
+        QCOMPARE(c.page->text(), QString("Page 2 of 3"));
+        QCOMPARE(enabled(c), QString("FPNL"));
+
+        QTest::mouseClick(c.last, Qt::LeftButton);
+        QCOMPARE(c.page->text(), QString("Page 3 of 3"));
+        QCOMPARE(enabled(c), QString("FP--"));
+
+        QTest::mouseClick(c.prior, Qt::LeftButton);
+        QCOMPARE(c.page->text(), QString("Page 2 of 3"));
+        QTest::mouseClick(c.first, Qt::LeftButton);
+        QCOMPARE(window.currentPage(), 0);
+        QCOMPARE(enabled(c), QString("--NL"));
+    }
+
+    void aSinglePageOffersNoMoves()
+    {
+        ReportPreviewWindow window(pagesWithTexts(1));
+        const Controls c = controls(window);
+        QCOMPARE(c.page->text(), QString("Page 1 of 1"));
+        QCOMPARE(enabled(c), QString("----"));
+    }
+
+    void zoomDrawsThePageLarger()
+    {
+        ReportPreviewWindow window(pagesWithTexts(2));
+        auto* view = window.findChild<QScrollArea*>()->widget();
+        auto* label = qobject_cast<QLabel*>(view);
+        QVERIFY(label);
+        const int widthAt100 = label->pixmap().width();
+        // Letter paper is 8.5 inches wide: 816 dots at 96 per inch.
+        QCOMPARE(widthAt100, 816);
+        auto* zoom = window.findChild<QComboBox*>("zoomBox");
+        zoom->setCurrentIndex(zoom->findData(200));
+        QCOMPARE(window.zoomPercent(), 200);
+        QCOMPARE(label->pixmap().width(), 2 * widthAt100);
+    }
+
+    void windowTitleNamesTheReport()
+    {
+        ReportPreviewWindow window(pagesWithTexts(1));
+        QCOMPARE(window.windowTitle(), QString("Class Counts"));
+    }
+};
+
+QTEST_MAIN(TestReportPreviewWindow)
+#include "tst_reportpreviewwindow.moc"
