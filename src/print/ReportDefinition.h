@@ -19,8 +19,6 @@ struct ReportBand {
     double height = 0;
     QList<ReportElement> elements;
     std::function<QList<ReportElement>(const ReportContext&)> grow;
-
-    bool isEmpty() const { return height <= 0 && elements.isEmpty() && !grow; }
 };
 
 // A group of consecutive rows sharing a key (a field's text, or what `key`

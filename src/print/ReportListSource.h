@@ -13,7 +13,6 @@ public:
 
     // Values in the order of the field names; missing ones read as empty.
     void append(const QVariantList& values);
-    int rowCount() const { return static_cast<int>(rows_.size()); }
 
     QStringList fieldNames() const override { return fieldNames_; }
     void reset() override { current_ = -1; }

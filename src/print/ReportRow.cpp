@@ -39,8 +39,3 @@ double ReportRow::number(const QString& field) const
 {
     return value(field).toDouble();
 }
-
-bool ReportRow::hasField(const QString& field) const
-{
-    return fields_->contains(field.toLower());
-}

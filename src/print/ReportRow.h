@@ -26,7 +26,6 @@ public:
     // Text with trailing blanks removed, as the table engine hands it out.
     QString text(const QString& field) const;
     double number(const QString& field) const;
-    bool hasField(const QString& field) const;
 
 private:
     std::shared_ptr<const FieldIndex> fields_;

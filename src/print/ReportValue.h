@@ -32,17 +32,14 @@ public:
     static ReportValue pageNumber(const QString& pattern = QStringLiteral("%1"));
     static ReportValue pageOfPages(const QString& pattern = QStringLiteral("Page %1 of %2"));
 
-    Kind kind() const { return kind_; }
     bool isPageVariable() const { return kind_ == Kind::PageNumber || kind_ == Kind::PageOfPages; }
     // The text for a band; for the page kinds, the text given the page numbers.
     QString resolve(const ReportContext& context) const;
     QString resolvePage(int pageNumber, int pageCount) const;
-    // The name of the field or variable (empty for the other kinds).
-    const QString& name() const { return text_; }
-
-    static QString longDate(QDate date);
 
 private:
+    static QString longDate(QDate date);
+
     Kind kind_ = Kind::Literal;
     QString text_;
     Format format_;

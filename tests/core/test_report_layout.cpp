@@ -1,4 +1,5 @@
 #include "dbf/Table.h"
+#include "print/ReportCallbackSource.h"
 #include "print/ReportError.h"
 #include "print/ReportLayout.h"
 #include "print/ReportListSource.h"
@@ -364,6 +365,27 @@ TEST(ReportLayout, DeclarationFaultsAreReportedByName)
     grouped.definition.variables = {
         ReportVariable::count("n", ReportVariable::Scope::Group, "judge")};
     EXPECT_THROW(grouped.layout(), ReportError);
+}
+
+TEST(ReportCallbackSource, FeedsTheRowsItsFunctionHandsOut)
+{
+    const QStringList breeds{"Beagle", "Poodle", "Vizsla"};
+    auto source = std::make_shared<ReportCallbackSource>(
+        QStringList{"armband", "breed"}, [&breeds](int row, QVariantList& values) {
+            if (row >= breeds.size())
+                return false;
+            values = {QString::number(101 + row), breeds.at(row)};
+            return true;
+        });
+    Fixture report;
+    report.definition.detail = textBand(10, ReportValue::computed([](const ReportContext& c) {
+                                            return c.text("armband") + " " + c.text("breed");
+                                        }));
+    for (int run = 0; run < 2; ++run) {
+        const ReportPages pages = ReportLayout::layout(Report{report.definition, source});
+        EXPECT_EQ(pages.pages.at(0).texts().mid(1, 3),
+                  QStringList({"101 Beagle", "102 Poodle", "103 Vizsla"}));
+    }
 }
 
 TEST(TableReportSource, FeedsTheRowsOfATableInTheChosenOrder)
