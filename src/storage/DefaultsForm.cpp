@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -56,6 +57,8 @@ TDefaultsForm::TDefaultsForm(Preferences& preferences, SessionSettings& session,
     pages_->addTab(buildDataEntryPage(), QStringLiteral("Data Entry"));
     pages_->addTab(buildArmbandsPage(), QStringLiteral("Armbands"));
     pages_->addTab(buildSlipsPage(), QStringLiteral("Exhibitor Slips"));
+    // Wide enough to show every page's tab at once.
+    pages_->setMinimumWidth(pages_->tabBar()->sizeHint().width() + 40);
 
     auto* okayButton = new QPushButton(QStringLiteral("Okay "));
     auto* cancelButton = new QPushButton(QStringLiteral("Cancel "));
