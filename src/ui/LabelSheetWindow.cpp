@@ -1,0 +1,133 @@
+#include "ui/LabelSheetWindow.h"
+
+#include "print/LabelRun.h"
+
+#include <QButtonGroup>
+#include <QFile>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+LabelSheetWindow::LabelSheetWindow(const QString& caption, const LabelStock& stock,
+                                   const LabelSheetTexts& texts, QWidget* parent)
+    : QDialog(parent), stock_(stock), intro_(new QLabel(this)),
+      startButtons_(new QButtonGroup(this))
+{
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    intro_->setWordWrap(true);
+    intro_->hide();
+    layout->addWidget(intro_);
+    for (const QString& line : {texts.count, texts.sheets, texts.lastSheet})
+        if (!line.isEmpty())
+            layout->addWidget(new QLabel(line, this));
+    layout->addWidget(new QLabel("Insert the labels in your printer ", this));
+
+    layout->addWidget(new QLabel("Select the Label to start printing with", this));
+    layout->addWidget(new QLabel(stock.caption, this));
+    layout->addWidget(new QLabel(stock.layoutText(), this));
+    auto* grid = new QGridLayout;
+    grid->setSpacing(2);
+    for (int k = 1; k <= stock.labelsPerSheet(); ++k) {
+        auto* button = new QPushButton(QString::number(k), this);
+        button->setCheckable(true);
+        button->setMinimumWidth(36);
+        startButtons_->addButton(button, k);
+        const LabelPosition position = LabelSheets::positionOfButton(k, stock.across);
+        grid->addWidget(button, position.row - 1, position.column - 1);
+    }
+    layout->addLayout(grid);
+
+    auto* print = new QPushButton("Print ", this);
+    auto* pdf = new QPushButton("Save as PDF", this);
+    auto* cancel = new QPushButton("Cancel ", this);
+    connect(print, &QPushButton::clicked, this, &LabelSheetWindow::print);
+    connect(pdf, &QPushButton::clicked, this, &LabelSheetWindow::saveAsPdf);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print);
+    buttons->addWidget(pdf);
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    startButtons_->button(1)->setChecked(true);
+}
+
+void LabelSheetWindow::setIntroText(const QString& text)
+{
+    intro_->setText(text);
+    intro_->setVisible(!text.isEmpty());
+}
+
+int LabelSheetWindow::startLabel() const
+{
+    return startButtons_->checkedId();
+}
+
+LabelPosition LabelSheetWindow::startPosition() const
+{
+    return LabelSheets::positionOfButton(startLabel(), stock_.across);
+}
+
+QAbstractButton* LabelSheetWindow::startButton(int label) const
+{
+    return startButtons_->button(label);
+}
+
+void LabelSheetWindow::showEvent(QShowEvent* event)
+{
+    // Every opening starts from the first label: a partly used sheet is a
+    // choice made for one run only.
+    startButtons_->button(1)->setChecked(true);
+    QDialog::showEvent(event);
+}
+
+void LabelSheetWindow::printTo(QPagedPaintDevice& device)
+{
+    if (printAction_)
+        printAction_(device, startPosition());
+    accept();
+}
+
+bool LabelSheetWindow::printToPdf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        QMessageBox::warning(this, windowTitle(),
+                             "Cannot write " + path + ": " + file.errorString());
+        return false;
+    }
+    QPdfWriter writer(&file);
+    writer.setTitle(LabelRun::jobTitle);
+    // Labels are placed from the paper's edge: the whole sheet is the page.
+    writer.setPageMargins(QMarginsF());
+    printTo(writer);
+    return true;
+}
+
+void LabelSheetWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(LabelRun::jobTitle);
+    printer.setFullPage(true);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printTo(printer);
+}
+
+void LabelSheetWindow::saveAsPdf()
+{
+    QFileDialog dialog(this, "Save as PDF");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter("PDF files (*.pdf)");
+    dialog.setDefaultSuffix("pdf");
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        printToPdf(dialog.selectedFiles().constFirst());
+}
