@@ -181,13 +181,17 @@ TEST(ReportLayout, PageNumbersRestartPerGroupAndCountThatGroupsPages)
     Fixture report;
     report.addRows("1", "A", 8); // header and 8 rows: two pages
     report.addRows("1", "B", 3);
-    report.addRows("1", "C", 14); // three pages
+    report.addRows("2", "C", 14); // three pages
+    // The trial's own page break comes first; the class then makes that page
+    // the first of its set.
+    report.addGroup("trial", 0).startNewPage = true;
     report.addGroup("class").restartPageNumbers = true;
     const ReportPages pages = report.layout();
 
     EXPECT_EQ(footers(pages), QStringList({"Page 1 of 2", "Page 2 of 2", "Page 1 of 1",
                                            "Page 1 of 3", "Page 2 of 3", "Page 3 of 3"}));
     EXPECT_EQ(pageOf(pages, "Group B"), 2);
+    EXPECT_EQ(pageOf(pages, "Group C"), 3);
     EXPECT_EQ(pages.pages.at(4).number, 2);
     EXPECT_EQ(pages.pages.at(4).count, 3);
 }
