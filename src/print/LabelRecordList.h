@@ -20,7 +20,6 @@ public:
     bool atEnd() const override { return current_ >= records_.size(); }
     void next() override { ++current_; }
     QString value(const QString& field) const override;
-    void first() { current_ = 0; }
 
 private:
     std::vector<Record> records_;
