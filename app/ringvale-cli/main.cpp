@@ -1,93 +1,64 @@
-#include "TableCheck.h"
-#include "TableDump.h"
+#include "CliContext.h"
+#include "RootCommands.h"
 
-#include "dbf/Error.h"
-#include "dbf/Table.h"
+#include "storage/DataRootLocation.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
-#include <cstdio>
-#include <cstdlib>
 #include <iostream>
-#include <string>
-#include <vector>
+#include <map>
 
 namespace
 {
 
-constexpr const char* kUsage = "usage: ringvale-cli [--data-dir DIR] COMMAND ...\n"
-                               "  dump FILE [--order EXPR [--descending]] [--deleted]\n"
-                               "  check FILE...\n";
+constexpr const char* kUsage =
+    "usage: ringvale-cli [--data-dir DIR] COMMAND ...\n"
+    "  init                         lay out the data root\n"
+    "  check [FILE...]              check table files, or every table of the data root\n"
+    "  shows                        list the shows\n"
+    "  dump TABLE|FILE [--show N] [--tag NAME | --order EXPR [--descending]] [--deleted]\n";
 
-struct UsageError {
-    std::string message;
-};
-
-int dump(const std::vector<std::string>& args)
-{
-    std::string file, order;
-    bool descending = false, withDeleted = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--order" && i + 1 < args.size())
-            order = args[++i];
-        else if (args[i] == "--descending")
-            descending = true;
-        else if (args[i] == "--deleted")
-            withDeleted = true;
-        else if (file.empty() && args[i].rfind("--", 0) != 0)
-            file = args[i];
-        else
-            throw UsageError{"dump: unexpected argument " + args[i]};
-    }
-    if (file.empty())
-        throw UsageError{"dump: no file given"};
-    if (descending && order.empty())
-        throw UsageError{"dump: --descending needs --order"};
-    const auto table = dbf::Table::open(file, dbf::Table::Access::ReadOnly);
-    if (!order.empty()) {
-        table->addTag({"dumporder", order, descending});
-        table->setOrder("dumporder");
-    }
-    dumpTableCsv(*table, withDeleted, std::cout);
-    return 0;
-}
-
-int check(const std::vector<std::string>& files)
-{
-    if (files.empty())
-        throw UsageError{"check: no file given"};
-    bool allOk = true;
-    for (const auto& file : files) {
-        const TableCheckResult result = checkTableFile(file);
-        std::cout << file << ": " << result.text << '\n';
-        allOk = allOk && result.ok;
-    }
-    return allOk ? 0 : 1;
-}
+using Command = int (*)(CliContext&);
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    // Printing needs a GUI application; on a machine without a display the
-    // command line runs on the offscreen platform.
+    // Printing needs a GUI application; without a display the command line
+    // runs on the offscreen platform.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    std::vector<std::string> args(argv + 1, argv + argc);
+    CliContext context;
+    context.args.assign(argv + 1, argv + argc);
     try {
-        if (args.empty())
-            throw UsageError{"no command given"};
-        const std::string verb = args.front();
-        const std::vector<std::string> rest(args.begin() + 1, args.end());
-        if (verb == "dump")
-            return dump(rest);
-        if (verb == "check")
-            return check(rest);
-        throw UsageError{"unknown command " + verb};
+        QStringList arguments;
+        for (const auto& a : context.args)
+            arguments << QString::fromStdString(a);
+        context.dataRoot = locateDataRoot(arguments, QCoreApplication::applicationDirPath());
+        takeOption(context.args, "--data-dir");
+        if (context.args.empty())
+            throw UsageError("no command given");
+        const std::string verb = context.args.front();
+        context.args.erase(context.args.begin());
+
+        const std::map<std::string, Command> commands = {
+            {"init", initCommand},
+            {"check",
+             [](CliContext& c) {
+                 return c.args.empty() ? checkRootCommand(c) : checkFilesCommand(c);
+             }},
+            {"shows", showsCommand},
+            {"dump", dumpCommand},
+        };
+        const auto command = commands.find(verb);
+        if (command == commands.end())
+            throw UsageError("unknown command " + verb);
+        return command->second(context);
     } catch (const UsageError& e) {
-        std::cerr << "ringvale-cli: " << e.message << '\n' << kUsage;
+        std::cerr << "ringvale-cli: " << e.what() << '\n' << kUsage;
         return 2;
     } catch (const std::exception& e) {
         std::cerr << "ringvale-cli: " << e.what() << '\n';

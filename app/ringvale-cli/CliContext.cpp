@@ -1,0 +1,24 @@
+#include "CliContext.h"
+
+#include <algorithm>
+
+std::optional<std::string> takeOption(std::vector<std::string>& args, const std::string& flag)
+{
+    const auto it = std::find(args.begin(), args.end(), flag);
+    if (it == args.end())
+        return std::nullopt;
+    if (it + 1 == args.end())
+        throw UsageError(flag + " needs a value");
+    std::string value = *(it + 1);
+    args.erase(it, it + 2);
+    return value;
+}
+
+bool takeFlag(std::vector<std::string>& args, const std::string& flag)
+{
+    const auto it = std::find(args.begin(), args.end(), flag);
+    if (it == args.end())
+        return false;
+    args.erase(it);
+    return true;
+}

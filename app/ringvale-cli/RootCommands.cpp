@@ -1,0 +1,201 @@
+#include "RootCommands.h"
+
+#include "TableCheck.h"
+#include "TableDump.h"
+
+#include "storage/DataRoot.h"
+#include "storage/TableSchemas.h"
+#include "storage/TextRules.h"
+
+#include "dbf/Table.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <iostream>
+
+namespace
+{
+
+void printLine(const QString& line)
+{
+    std::cout << line.toStdString() << '\n';
+}
+
+std::string describe(const dbf::FieldDef& f)
+{
+    std::string text = f.name + " " + static_cast<char>(f.type) + " " + std::to_string(f.width);
+    if (f.decimals > 0)
+        text += "." + std::to_string(f.decimals);
+    return text;
+}
+
+// "" when the fields are those of the definition, else what differs first.
+std::string fieldMismatch(const dbf::FieldList& found, const dbf::FieldList& expected)
+{
+    const std::size_t n = std::max(found.size(), expected.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string position = "field " + std::to_string(i + 1) + " ";
+        if (i >= found.size())
+            return position + "missing, expected " + describe(expected[i]);
+        if (i >= expected.size())
+            return position + "is " + describe(found[i]) + ", not in the table definition";
+        if (!(found[i] == expected[i]))
+            return position + "is " + describe(found[i]) + ", expected " + describe(expected[i]);
+    }
+    return {};
+}
+
+TableFolder folderOf(const DataRoot& root, const QString& file)
+{
+    const QString folder = QFileInfo(file).absolutePath();
+    if (folder == QFileInfo(root.userData()).absoluteFilePath())
+        return TableFolder::UserData;
+    if (folder == QFileInfo(root.programData()).absoluteFilePath())
+        return TableFolder::ProgramData;
+    if (folder == QFileInfo(root.shows()).absoluteFilePath())
+        return TableFolder::Shows;
+    return TableFolder::ShowData;
+}
+
+const TableSchema* resolveTable(const std::string& name)
+{
+    return TableSchemas::find(QString::fromStdString(name));
+}
+
+bool perShow(const TableSchema& schema)
+{
+    return schema.folder == TableFolder::ShowData || schema.folder == TableFolder::Shows;
+}
+
+} // namespace
+
+int initCommand(CliContext& context)
+{
+    if (!context.args.empty())
+        throw UsageError("init: unexpected argument " + context.args.front());
+    for (const QString& path : DataRoot(context.dataRoot).layOut())
+        printLine(path);
+    return 0;
+}
+
+int checkFilesCommand(CliContext& context)
+{
+    bool allOk = true;
+    for (const auto& file : context.args) {
+        const TableCheckResult result = checkTableFile(file);
+        std::cout << file << ": " << result.text << '\n';
+        allOk = allOk && result.ok;
+    }
+    return allOk ? 0 : 1;
+}
+
+int checkRootCommand(CliContext& context)
+{
+    const DataRoot root(context.dataRoot);
+    bool allOk = true;
+    for (const QString& file : root.tableFiles()) {
+        TableCheckResult result = checkTableFile(file.toStdString());
+        const TableSchema* schema =
+            TableSchemas::forFile(folderOf(root, file), QFileInfo(file).fileName());
+        if (result.ok && schema) {
+            const auto table = dbf::Table::open(file.toStdString(), dbf::Table::Access::ReadOnly);
+            const std::string mismatch = fieldMismatch(table->fields(), schema->fields);
+            if (!mismatch.empty())
+                result = {false, "error: " + mismatch};
+        }
+        printLine(root.relative(file) + QStringLiteral(": ") + QString::fromStdString(result.text));
+        allOk = allOk && result.ok;
+    }
+    return allOk ? 0 : 1;
+}
+
+int showsCommand(CliContext& context)
+{
+    if (!context.args.empty())
+        throw UsageError("shows: unexpected argument " + context.args.front());
+    const DataRoot root(context.dataRoot);
+    const QString file = root.tableFile(TableSchemas::ShowDates());
+    if (!QFileInfo::exists(file))
+        throw std::runtime_error(("no show dates table: " + file).toStdString());
+    const auto dates = dbf::Table::open(file.toStdString(), dbf::Table::Access::ReadOnly);
+    dates->addTag({"shownum", "str(show_num,5)"});
+    dates->setOrder("shownum");
+    for (dates->first(); !dates->eof(); dates->next()) {
+        if (dates->deleted())
+            continue;
+        const int number = static_cast<int>(dates->number("show_num"));
+        const auto date = dates->date("show_date");
+        const QString entryFile = root.showEntryFile(number);
+        QString count = QStringLiteral("-");
+        if (!entryFile.isEmpty()) {
+            const auto entries =
+                dbf::Table::open(entryFile.toStdString(), dbf::Table::Access::ReadOnly);
+            int live = 0;
+            for (std::uint32_t r = 1; r <= entries->recordCount(); ++r) {
+                entries->go(r);
+                live += entries->deleted() ? 0 : 1;
+            }
+            count = QString::number(live);
+        }
+        const QString dateText =
+            date ? QString::asprintf("%04d-%02u-%02u", int(date->year()), unsigned(date->month()),
+                                     unsigned(date->day()))
+                 : QStringLiteral("-");
+        printLine(QStringList{
+            QString::number(number), dateText, QString::fromStdString(dates->text("num_trials")),
+            entryFile.isEmpty() ? QStringLiteral("-") : root.relative(entryFile), count}
+                      .join(u'\t'));
+    }
+    return 0;
+}
+
+int dumpCommand(CliContext& context)
+{
+    auto& args = context.args;
+    const auto show = takeOption(args, "--show");
+    const auto tag = takeOption(args, "--tag");
+    const auto order = takeOption(args, "--order");
+    const bool descending = takeFlag(args, "--descending");
+    const bool withDeleted = takeFlag(args, "--deleted");
+    if (args.size() != 1)
+        throw UsageError(args.empty() ? "dump: no table given"
+                                      : "dump: unexpected argument " + args[1]);
+    if (tag && order)
+        throw UsageError("dump: --tag and --order exclude each other");
+    if (descending && !order)
+        throw UsageError("dump: --descending needs --order");
+
+    const DataRoot root(context.dataRoot);
+    const TableSchema* schema = resolveTable(args.front());
+    QString file = QString::fromStdString(args.front());
+    if (schema) {
+        int number = 0;
+        if (perShow(*schema)) {
+            if (!show)
+                throw UsageError("dump: " + args.front() + " needs --show N");
+            number = TextRules::IdToInt(QString::fromStdString(*show));
+        }
+        file = schema == &TableSchemas::TzDbf1() ? root.showEntryFile(number)
+                                                 : root.tableFile(*schema, number);
+        if (file.isEmpty() || !QFileInfo::exists(file))
+            throw std::runtime_error(
+                "no table " + schema->component.toStdString() +
+                (number ? " for show " + std::to_string(number) : std::string()) +
+                (file.isEmpty() ? std::string() : ": " + file.toStdString()));
+    } else if (!QFileInfo::exists(file)) {
+        throw std::runtime_error("no table " + file.toStdString());
+    }
+    const auto table = dbf::Table::open(file.toStdString(), dbf::Table::Access::ReadOnly);
+    if (tag) {
+        if (!schema)
+            throw UsageError("dump: --tag needs a table name, not a file");
+        table->setTags(schema->tags);
+        table->setOrder(*tag);
+    } else if (order) {
+        table->addTag({"dumporder", *order, descending});
+        table->setOrder("dumporder");
+    }
+    dumpTableCsv(*table, withDeleted, std::cout);
+    return 0;
+}

@@ -1,0 +1,183 @@
+#pragma once
+
+#include "DataRoot.h"
+#include "Messages.h"
+#include "Preferences.h"
+
+#include "dbf/Table.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+// The data module: one object, created first and living as long as the
+// process, that owns every table and the state of the open show. Windows
+// borrow its tables and never own them. Its lookups never fail: an unknown
+// key shows a message naming it and gives a fixed fallback value.
+class Tdmod
+{
+public:
+    // Takes the data root and the messages channel; runs the start-up
+    // sequence (folders, then the master tables). Errors of the environment
+    // during start-up are shown as error messages and start-up goes on.
+    Tdmod(const QString& dataRoot, Messages& messages);
+    ~Tdmod();
+    Tdmod(const Tdmod&) = delete;
+    Tdmod& operator=(const Tdmod&) = delete;
+
+    const DataRoot& root() const { return root_; }
+    Messages& messages() const { return messages_; }
+    Preferences& preferences() { return preferences_; }
+
+    // --- Tables (null until opened) ------------------------------------
+    dbf::Table* Dogs() const { return dogs_.get(); }
+    dbf::Table* Owners() const { return owners_.get(); }
+    dbf::Table* Judges() const { return judges_.get(); }
+    dbf::Table* Breeds() const { return breeds_.get(); }
+    dbf::Table* Mail() const { return mail_.get(); }
+    dbf::Table* ShowDates() const { return showDates_.get(); }
+    dbf::Table* ShowClasses() const { return showClasses_.get(); }
+    dbf::Table* CatGroups() const { return catGroups_.get(); }
+    dbf::Table* Show() const { return show_.get(); }
+    dbf::Table* TzDbf1() const { return tzDbf1_.get(); }
+    dbf::Table* ShwJudges() const { return shwJudges_.get(); }
+    dbf::Table* Catalog() const { return catalog_.get(); }
+    dbf::Table* Results() const { return results_.get(); }
+    dbf::Table* TzVDbf1() const { return tzVDbf1_.get(); }
+    dbf::Table* Ribbons() const { return ribbons_.get(); }
+    dbf::Table* Placings() const { return placings_.get(); }
+
+    // --- Open operations: each does nothing when its table is open ------
+    void OpenDogs();
+    void OpenOwners();
+    void OpenBreeds();
+    void OpenClasses();
+    void OpenShowDates();
+    void OpenJudges();
+    void OpenMail();
+    void OpenCatGroups();
+    void OpenShowJudges(int showNumber);
+    void OpenCatalog(int showNumber);
+    void OpenResults(int showNumber);
+    void OpenGateWorkTable(); // always reopens, then empties
+    void OpenRibbons();
+    void OpenPlacings();
+    void ClearPlacings();
+    // Makes catdata/cat<show key>/ when missing.
+    void EnsureShowDataFolder(int showNumber);
+
+    // --- The show file ---------------------------------------------------
+    // True when the file's record length is that of the current show format;
+    // otherwise shows the version message.
+    bool CheckShowFileVersion(const QString& path);
+    QString ReadLastShow();
+    void WriteLastShow(const QString& path);
+    QString ReadClubName();
+
+    // The entry table file of show `number` with first date `dateText` as
+    // displayed (MM/DD/YYYY): shows/Show-00012-10-14-2006.dbf.
+    QString ShowEntryFileName(int number, const QString& dateText) const;
+    // Creates a new show's folders and empty entry table, opens it and makes
+    // it the current show. Throws std::runtime_error naming what failed; then
+    // nothing is left half made.
+    void CreateShowEntryTable(int number, const QString& dateText);
+    // Opens an existing show file after the version check and the show dates
+    // check. Returns false (after the message) when it is refused.
+    bool OpenShowFile(const QString& path);
+    void CloseShow();
+    // The show number read back from a show entry file name ("Show-00012-..." gives 12).
+    static int ShowNumberFromFileName(const QString& fileName);
+
+    int currentShowNumber() const { return showNumber_; }
+    const QString& currentShowDateText() const { return showDateText_; }
+    bool showOpen() const { return tzDbf1_ != nullptr; }
+
+    // --- Class table lookups ----------------------------------------------
+    QString ClassNameForField(const QString& fieldName);
+    QString SortKeyForField(const QString& fieldName);
+    QString CatGroupForKey(const QString& classKey);
+    QString DbKeyForSortKey(const QString& sortKey);
+    QString ClassNameForSortKey(const QString& sortKey);
+    QString Get_ObedClassName(const QString& sortKey);
+    struct ClassScore {
+        int maxScore = 0;
+        bool canNq = false;
+        int qualifyingScore = 0;
+    };
+    // Fills `score`; when the key is unknown only maxScore changes (to 0).
+    void ClassScoring(const QString& classKey, ClassScore& score);
+
+    // --- Show dates lookups, on the current ShowDates record -------------
+    bool ShowHasObedience();
+    bool ShowHasRally();
+    bool TrialHasObedience(int trial);
+    bool TrialHasRally(int trial);
+    QString TrialDateText(int trial);
+    QString EventNumber(int trial, QChar sectionLetter);
+    QString ShowDatesText();
+
+    // --- Master lookups ---------------------------------------------------
+    QString DogNameForReg(const QString& reg);
+    QString OwnerNameForId(const QString& ownerId);
+    QString OwnerEmail(const QString& ownerId);
+    QString BreedShortName(const QString& breed);
+    // The next owner ID and judge number: the highest in use plus one, five
+    // digits. Nothing (after a message) when the next would pass 99999.
+    std::optional<QString> NextOwnerId();
+    std::optional<QString> NextJudgeNumber();
+    QString DogTitledName(std::uint32_t recno);
+    QString JuniorIdForArmband(const QString& armband);
+
+    // --- Judge and catalog group lookups ---------------------------------
+    QString JudgeNameForClass(const QString& classKey, int trial);
+    QString JudgeNameForSortKey(const QString& sortKey, int trial);
+    QString CatGroupHeader(const QString& section, const QString& catGroup);
+    // The four footer lines; `footers` is left as it was when none is found.
+    void CatGroupFooters(const QString& catGroup, std::array<QString, 4>& footers);
+
+    // --- Entry-derived values ----------------------------------------------
+    QString LowestSortKey(std::uint32_t recno);
+    void RefreshMaxLinkCodes();
+    // Highest bracecode, teamcode, pairscode, rctmcode, rtmcode of the show.
+    const std::array<QString, 5>& maxLinkCodes() const { return maxLinkCodes_; }
+    int EnteredClassLists(std::uint32_t recno);
+    const std::array<QStringList, 4>& enteredClassLists() const { return enteredClasses_; }
+    struct EntryResult {
+        QString place;
+        QString score;
+    };
+    EntryResult ResultForEntry(int trial, const QString& classKey, const QString& armband,
+                               const QString& reg, const QString& braceCode,
+                               const QString& teamCode);
+    bool hasResults(int trial) const { return hasResults_.at(trial - 1); }
+
+private:
+    std::unique_ptr<dbf::Table> openTable(const TableSchema& schema, const QString& path,
+                                          bool withTags = true);
+    std::unique_ptr<dbf::Table> openTable(const TableSchema& schema, int showNumber = 0);
+    void inform(const QString& text);
+    QString findInClasses(const char* tag, const QString& key, const char* field,
+                          const QString& missingText, const QString& fallback);
+    std::optional<QString> nextNumber(dbf::Table& table, const char* field, const QString& what,
+                                      const std::vector<dbf::Table*>& alsoUsing = {});
+    std::optional<QString> judgeName(const QString& key);
+    bool anyFlag(int first, int last);
+
+    DataRoot root_;
+    Messages& messages_;
+    Preferences preferences_;
+
+    std::unique_ptr<dbf::Table> dogs_, owners_, judges_, breeds_, mail_, showDates_, showClasses_,
+        catGroups_, show_, tzDbf1_, shwJudges_, catalog_, results_, tzVDbf1_, ribbons_, placings_;
+    int showJudgesNumber_ = 0, catalogNumber_ = 0, resultsNumber_ = 0;
+
+    int showNumber_ = 0;
+    QString showDateText_;
+    std::array<QString, 5> maxLinkCodes_;
+    std::array<bool, 4> hasResults_{};
+    std::array<QStringList, 4> enteredClasses_;
+};
