@@ -1,4 +1,5 @@
 #include "CliContext.h"
+#include "PrintJobs.h"
 #include "RootCommands.h"
 
 #include "storage/DataRootLocation.h"
@@ -17,7 +18,8 @@ constexpr const char* kUsage =
     "  init                         lay out the data root\n"
     "  check [FILE...]              check table files, or every table of the data root\n"
     "  shows                        list the shows\n"
-    "  dump TABLE|FILE [--show N] [--tag NAME | --order EXPR [--descending]] [--deleted]\n";
+    "  dump TABLE|FILE [--show N] [--tag NAME | --order EXPR [--descending]] [--deleted]\n"
+    "  print --list | print NAME [options] (--pdf FILE | --rtf FILE | --txt FILE)\n";
 
 using Command = int (*)(CliContext&);
 
@@ -52,6 +54,7 @@ int main(int argc, char* argv[])
              }},
             {"shows", showsCommand},
             {"dump", dumpCommand},
+            {"print", printCommand},
         };
         const auto command = commands.find(verb);
         if (command == commands.end())

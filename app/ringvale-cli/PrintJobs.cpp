@@ -1,0 +1,60 @@
+#include "PrintJobs.h"
+
+#include "storage/DataModule.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <iostream>
+
+std::vector<PrintJob> printJobs()
+{
+    std::vector<PrintJob> jobs;
+    const auto add = [&jobs](std::vector<PrintJob> group) {
+        jobs.insert(jobs.end(), group.begin(), group.end());
+    };
+    (void)add;
+    return jobs;
+}
+
+int printCommand(CliContext& context)
+{
+    auto& args = context.args;
+    const std::vector<PrintJob> jobs = printJobs();
+    if (takeFlag(args, "--list")) {
+        for (const PrintJob& job : jobs)
+            std::cout << job.name << '\n';
+        return 0;
+    }
+    if (args.empty())
+        throw UsageError("print: no name given (print --list shows them)");
+    const std::string name = args.front();
+    args.erase(args.begin());
+    const auto job =
+        std::find_if(jobs.begin(), jobs.end(), [&](const PrintJob& j) { return j.name == name; });
+    if (job == jobs.end())
+        throw UsageError("print: unknown name " + name + " (print --list shows them)");
+
+    PrintRequest request;
+    for (const std::string& format : job->formats) {
+        if (const auto file = takeOption(args, "--" + format)) {
+            if (!request.format.empty())
+                throw UsageError("print " + name + ": give one output file");
+            request.format = format;
+            request.outputFile = QFileInfo(QString::fromStdString(*file)).absoluteFilePath();
+        }
+    }
+    for (const std::string& option : job->options) {
+        if (const auto value = takeOption(args, option))
+            request.options[option] = *value;
+    }
+    if (!args.empty())
+        throw UsageError("print " + name + ": unexpected argument " + args.front() + "\n  print " +
+                         name + " " + job->usage);
+    if (request.format.empty())
+        throw UsageError("print " + name + ": no output file given\n  print " + name + " " +
+                         job->usage);
+
+    Tdmod data(context.dataRoot, context.messages);
+    return job->run(data, request);
+}

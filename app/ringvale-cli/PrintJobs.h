@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CliContext.h"
+
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class Tdmod;
+
+// One thing `ringvale-cli print` can produce: a listing, a report or a label
+// run, made by the same code as its window's Print and Save as PDF.
+struct PrintRequest {
+    std::map<std::string, std::string> options; // "--order" -> "zip"; flags map to ""
+    std::string format;                         // "pdf", "rtf" or "txt"
+    QString outputFile;
+};
+
+struct PrintJob {
+    std::string name;
+    std::string usage;                // the options, for `print --list` and usage errors
+    std::vector<std::string> formats; // the outputs it can write
+    std::vector<std::string> options; // the options it takes (each with a value)
+    // Writes the output; returns the exit code. Throws UsageError for a bad
+    // option value and std::runtime_error for a failure.
+    std::function<int(Tdmod&, const PrintRequest&)> run;
+};
+
+// Every print job, grouped by the subsystem that owns it. Each group lives in
+// its own file (for example OwnersPrintJobs.cpp) and is listed in PrintJobs.cpp.
+std::vector<PrintJob> printJobs();
+
+int printCommand(CliContext& context);
