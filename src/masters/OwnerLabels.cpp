@@ -1,0 +1,97 @@
+#include "masters/OwnerLabels.h"
+
+#include "dbf/Table.h"
+#include "print/LabelLayout.h"
+#include "print/TableLabelSource.h"
+
+namespace OwnerLabels
+{
+
+namespace
+{
+
+const LabelLayout& layout()
+{
+    static const LabelLayout label = [] {
+        LabelLayout l;
+        l.add(LabelItem::expressionItem(15, 16, "trim(first)+' '+trim(last)", labelFont(9)));
+        l.add(LabelItem::expressionItem(15, 33, "trim(address)", labelFont(9)));
+        l.add(LabelItem::expressionItem(15, 50, "trim(city)+', '+trim(state)+'   '+trim(zip)",
+                                        labelFont(9)));
+        l.add(LabelItem::field(27, 66, "country", labelFont(8)));
+        return l;
+    }();
+    return label;
+}
+
+// Runs the labels on whatever the caller hands in: a printer or a PDF file.
+template <typename Output>
+LabelRun::Result run(dbf::Table& owners, OwnerLabelMode mode, LabelPosition start, Output output)
+{
+    owners.setOrder("name");
+    owners.first();
+    LabelRun labels(stock(), layout());
+    labels.setStart(start);
+    labels.setPlacement(LabelPlacement::Centred);
+    labels.setBeforePrint([&owners, mode](LabelRecordSource&) {
+        return prints(owners, mode) ? LabelRun::Decision::Print : LabelRun::Decision::Skip;
+    });
+    TableLabelSource records(owners);
+    const LabelRun::Result result = output(labels, records);
+    owners.first();
+    return result;
+}
+
+} // namespace
+
+QString caption()
+{
+    return QStringLiteral("Owner Mailing Labels");
+}
+
+QString modeText(OwnerLabelMode mode)
+{
+    return mode == OwnerLabelMode::All ? QStringLiteral("All Records in Database")
+                                       : QStringLiteral("Snail Mail Records Only");
+}
+
+const LabelStock& stock()
+{
+    return LabelStock::avery5160();
+}
+
+bool prints(const dbf::Table& owner, OwnerLabelMode mode)
+{
+    if (owner.deleted())
+        return false;
+    return mode == OwnerLabelMode::All ||
+           QString::fromStdString(owner.text("email")).trimmed().isEmpty();
+}
+
+int prepare(dbf::Table& owners, OwnerLabelMode mode)
+{
+    owners.setOrder("name");
+    int count = 0;
+    for (owners.first(); !owners.eof() && !owners.isEmpty(); owners.next())
+        count += prints(owners, mode) ? 1 : 0;
+    owners.first();
+    return count;
+}
+
+LabelRun::Result print(dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
+                       QPagedPaintDevice& device)
+{
+    return run(owners, mode, start, [&device](const LabelRun& labels, TableLabelSource& records) {
+        return labels.print(records, device);
+    });
+}
+
+LabelRun::Result savePdf(dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
+                         const QString& path, QString* error)
+{
+    return run(owners, mode, start, [&](const LabelRun& labels, TableLabelSource& records) {
+        return labels.savePdf(records, path, error);
+    });
+}
+
+} // namespace OwnerLabels
