@@ -1,0 +1,146 @@
+#include "masters/JudgeLabels.h"
+
+#include "masters/JudgeOrders.h"
+
+#include "dbf/Table.h"
+#include "storage/TextRules.h"
+
+namespace JudgeLabels
+{
+
+namespace
+{
+
+QString field(const dbf::Table& judges, const char* name)
+{
+    return QString::fromStdString(judges.text(name)).trimmed();
+}
+
+// Fields longer than their column are cut, so the record number keeps its place.
+QString column(const QString& text, int width)
+{
+    return text.leftJustified(width, u' ', true);
+}
+
+} // namespace
+
+const LabelStock& stock()
+{
+    return LabelStock::avery5160();
+}
+
+QString checkListLine(const dbf::Table& judges)
+{
+    const QString name = field(judges, "last") + ", " + field(judges, "first");
+    const QString state = field(judges, "state");
+    const JudgeOrder* order = JudgeOrders::find(QString::fromStdString(judges.order()));
+    QString text;
+    if (order == &JudgeOrders::byState())
+        text = column(column(state, 20) + name, 70);
+    else if (order == &JudgeOrders::byNumber())
+        text = column(field(judges, "judgenum") + "  " + name, 50) + column(state, 20);
+    else
+        text = column(name, 50) + column(state, 20);
+    return text + " [" + QString::number(judges.recno()) + u']';
+}
+
+std::vector<Choice> checkList(dbf::Table& judges)
+{
+    std::vector<Choice> choices;
+    const std::uint32_t current = judges.recno();
+    for (judges.first(); !judges.eof(); judges.next())
+        choices.push_back({judges.recno(), checkListLine(judges)});
+    if (current != 0)
+        judges.go(current);
+    return choices;
+}
+
+std::set<std::uint32_t> recordsNumbered(dbf::Table& judges, const QList<int>& numbers,
+                                        QList<int>* unknown)
+{
+    std::set<std::uint32_t> records;
+    QList<int> found;
+    const std::uint32_t current = judges.recno();
+    for (std::uint32_t r = 1; r <= judges.recordCount(); ++r) {
+        judges.go(r);
+        const int number = TextRules::IdToInt(field(judges, "judgenum"));
+        if (numbers.contains(number)) {
+            records.insert(r);
+            found << number;
+        }
+    }
+    if (current != 0)
+        judges.go(current);
+    for (int number : numbers)
+        if (!found.contains(number))
+            *unknown << number;
+    return records;
+}
+
+LabelRecordList selection(dbf::Table& judges, const std::set<std::uint32_t>& ticked)
+{
+    LabelRecordList records;
+    const std::uint32_t current = judges.recno();
+    for (judges.first(); !judges.eof(); judges.next()) {
+        if (judges.deleted() || !ticked.contains(judges.recno()))
+            continue;
+        LabelRecordList::Record record;
+        for (const char* name : {"first", "last", "address", "city", "state", "zip", "country"})
+            record.insert(QString::fromLatin1(name), field(judges, name));
+        records.append(std::move(record));
+    }
+    if (current != 0)
+        judges.go(current);
+    return records;
+}
+
+const LabelLayout& layout()
+{
+    // Four 10-point lines fill the inch-high label with room above and below;
+    // positions are in 1/96 inch from the label's corner.
+    static const LabelLayout labels = [] {
+        LabelLayout l;
+        const QFont font = labelFont(10);
+        l.add(LabelItem::expressionItem(14, 10, "trim(first)+' '+trim(last)", font));
+        l.add(LabelItem::field(14, 28, "address", font));
+        l.add(LabelItem::expressionItem(14, 46, "trim(city)+', '+trim(state)+'       '+trim(zip)",
+                                        font));
+        l.add(LabelItem::field(14, 64, "country", font));
+        return l;
+    }();
+    return labels;
+}
+
+namespace
+{
+
+LabelRun run(LabelPosition start, const std::function<bool()>& aborted)
+{
+    LabelRun labels(stock(), layout());
+    labels.setStart(start);
+    labels.setPlacement(placement);
+    if (aborted)
+        labels.setAbortCheck(aborted);
+    return labels;
+}
+
+} // namespace
+
+LabelRun::Result print(LabelRecordSource& judges, QPagedPaintDevice& device, LabelPosition start,
+                       const std::function<bool()>& aborted)
+{
+    return run(start, aborted).print(judges, device);
+}
+
+LabelRun::Result savePdf(LabelRecordSource& judges, const QString& path, LabelPosition start,
+                         QString* error)
+{
+    return run(start, {}).savePdf(judges, path, error);
+}
+
+QString selectedText(int selected)
+{
+    return "Selected records = " + QString::number(selected);
+}
+
+} // namespace JudgeLabels

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "print/LabelLayout.h"
+#include "print/LabelRecordList.h"
+#include "print/LabelRun.h"
+#include "print/LabelStock.h"
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <set>
+#include <vector>
+
+namespace dbf
+{
+class Table;
+}
+class QPagedPaintDevice;
+
+// The judges' address labels: the check list the secretary ticks, the
+// ticked judges as the records of a label run, and the label itself. The
+// labels window and `ringvale-cli print judges-labels` share all of it.
+namespace JudgeLabels
+{
+
+// Avery 5160, placed from the stock's own left margin.
+const LabelStock& stock();
+inline constexpr LabelPlacement placement = LabelPlacement::LeftMargin;
+
+// One line of the check list for the current judge, laid out for the
+// table's order; the record number in brackets always starts at the 72nd
+// character, so the lines stay in columns.
+QString checkListLine(const dbf::Table& judges);
+
+struct Choice {
+    std::uint32_t recno = 0;
+    QString line;
+};
+// One choice per judge, deleted ones included, in the table's current order.
+// The cursor is put back where it was.
+std::vector<Choice> checkList(dbf::Table& judges);
+
+// The record numbers of the judges whose number is one of `numbers`, read
+// as judge numbers are read; the numbers no judge has go to `unknown`.
+std::set<std::uint32_t> recordsNumbered(dbf::Table& judges, const QList<int>& numbers,
+                                        QList<int>* unknown);
+
+// The ticked judges not marked deleted, in the table's current order from
+// its first record, with the fields the label prints.
+LabelRecordList selection(dbf::Table& judges, const std::set<std::uint32_t>& ticked);
+
+// Name; address; city, state and zip; country.
+const LabelLayout& layout();
+
+LabelRun::Result print(LabelRecordSource& judges, QPagedPaintDevice& device, LabelPosition start,
+                       const std::function<bool()>& aborted = {});
+LabelRun::Result savePdf(LabelRecordSource& judges, const QString& path, LabelPosition start,
+                         QString* error);
+
+// "Selected records = " and the count.
+QString selectedText(int selected);
+// Told when the labels are printed.
+inline const QString doneMessage = QStringLiteral("All done");
+
+} // namespace JudgeLabels

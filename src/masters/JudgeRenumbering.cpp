@@ -1,0 +1,177 @@
+#include "masters/JudgeRenumbering.h"
+
+#include "dbf/Error.h"
+#include "dbf/Table.h"
+#include "storage/DataModule.h"
+#include "storage/TextRules.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace
+{
+
+QString text(const dbf::Table& table, const char* field)
+{
+    return QString::fromStdString(table.text(field)).trimmed();
+}
+
+// One show's assignment table: opened here, or the one the data module
+// already holds for the open show (a second open of it would be refused).
+struct Assignments {
+    QString showKey;
+    dbf::Table* table = nullptr;
+    std::unique_ptr<dbf::Table> owned;
+};
+
+bool sameFile(const QString& path, const dbf::Table* table)
+{
+    std::error_code ignored;
+    return table && std::filesystem::equivalent(path.toStdString(), table->path(), ignored);
+}
+
+// Every show's judge assignments, opened before any is changed. Throws
+// dbf::Error, naming the file, when one cannot be opened.
+std::vector<Assignments> openAllAssignments(Tdmod& data)
+{
+    static const QRegularExpression showFolder(QStringLiteral("^cat(\\d{5})$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    std::vector<Assignments> all;
+    const QFileInfoList folders = QDir(data.root().catalogData())
+                                      .entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& folder : folders) {
+        const QRegularExpressionMatch match = showFolder.match(folder.fileName());
+        if (!match.hasMatch())
+            continue;
+        const QString path =
+            DataRoot::locate(folder.filePath(), TableSchemas::ShwJudges().fileName);
+        if (!QFileInfo(path).isFile())
+            continue;
+        Assignments show{match.captured(1), nullptr, nullptr};
+        if (sameFile(path, data.ShwJudges())) {
+            show.table = data.ShwJudges();
+        } else {
+            show.owned = dbf::Table::open(path.toStdString());
+            show.table = show.owned.get();
+        }
+        all.push_back(std::move(show));
+    }
+    return all;
+}
+
+// Rewrites the old number to the new one in every record, deleted ones too
+// (they come back with their number if undeleted).
+int carry(dbf::Table& table, int oldNumber, const QString& newNumber)
+{
+    int changed = 0;
+    const std::uint32_t current = table.recno();
+    for (std::uint32_t r = 1; r <= table.recordCount(); ++r) {
+        table.go(r);
+        const QString number = text(table, "judgenum");
+        if (number.isEmpty() || TextRules::IdToInt(number) != oldNumber)
+            continue;
+        table.edit();
+        table.setText("judgenum", newNumber.toStdString());
+        table.post();
+        ++changed;
+    }
+    if (current != 0)
+        table.go(current);
+    return changed;
+}
+
+} // namespace
+
+JudgeRenumbering::JudgeRenumbering(Tdmod& data) : data_(data)
+{
+    data_.OpenJudges();
+    dbf::Table& judges = *data_.Judges();
+    recno_ = judges.isEmpty() ? 0 : judges.recno();
+    if (recno_ == 0)
+        return;
+    oldNumber_ = text(judges, "judgenum");
+    for (std::uint32_t r = 1; r <= judges.recordCount(); ++r) {
+        if (r == recno_)
+            continue;
+        judges.go(r);
+        const int number = TextRules::IdToInt(text(judges, "judgenum"));
+        if (number > 0 && !others_.contains(number))
+            others_.insert(number,
+                           {text(judges, "first") + u' ' + text(judges, "last"), judges.deleted()});
+    }
+    judges.go(recno_);
+}
+
+std::optional<QString> JudgeRenumbering::refusal(const QString& typed) const
+{
+    if (recno_ == 0)
+        return QStringLiteral("There is no judge to give a number to.");
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
+    const QString trimmed = typed.trimmed();
+    const int number = trimmed.toInt();
+    if (!digits.match(trimmed).hasMatch() || number < 1)
+        return "\"" + trimmed + "\" is not a judge number.;" +
+               "A judge number is one to five digits, from 1 to 99999.";
+    const auto holder = others_.constFind(number);
+    if (holder != others_.constEnd())
+        return "Judge number " + TextRules::ZeroPad(number, 5) + " is already used by " +
+               holder->name + (holder->deleted ? " (marked deleted)" : "") +
+               ".;Choose a number no other judge uses.";
+    return std::nullopt;
+}
+
+JudgeRenumbering::Outcome JudgeRenumbering::apply(const QString& typed)
+{
+    Outcome outcome;
+    if (const auto refused = refusal(typed)) {
+        outcome.message = *refused;
+        return outcome;
+    }
+    const int oldValue = TextRules::IdToInt(oldNumber_);
+    const int newValue = typed.trimmed().toInt();
+    const QString newNumber = TextRules::ZeroPad(newValue, 5);
+    // The assignments follow the number only when it leaves the table: were
+    // another judge to hold it too, they would name that judge still.
+    const bool carried = oldValue > 0 && oldValue != newValue && !others_.contains(oldValue);
+
+    std::vector<Assignments> shows;
+    if (carried) {
+        try {
+            shows = openAllAssignments(data_);
+        } catch (const dbf::Error& e) {
+            outcome.message = "The judge number was not changed: the judge assignments of every "
+                              "show must be changed with it, and one cannot be opened.;" +
+                              QString::fromStdString(e.what());
+            return outcome;
+        }
+    }
+
+    dbf::Table& judges = *data_.Judges();
+    try {
+        if (judges.state() == dbf::Table::State::Browse)
+            judges.edit();
+        judges.setText("judgenum", newNumber.toStdString());
+        judges.post();
+    } catch (const dbf::Error& e) {
+        outcome.message = "The judge number was not changed.;" + QString::fromStdString(e.what());
+        return outcome;
+    }
+    outcome.done = true;
+    oldNumber_ = newNumber;
+
+    for (Assignments& show : shows) {
+        try {
+            outcome.assignments += carry(*show.table, oldValue, newNumber);
+        } catch (const dbf::Error& e) {
+            outcome.message += "The judge assignments of show " + show.showKey +
+                               " still name judge " + TextRules::ZeroPad(oldValue, 5) + ".;" +
+                               QString::fromStdString(e.what()) + ";";
+        }
+    }
+    return outcome;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "print/CanvasListing.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace dbf
+{
+class Table;
+}
+class QPagedPaintDevice;
+
+// The judges' address list: plain-text lines, printed straight on the
+// printer's page and saved as a ".txt" file. The list window, its printing
+// and `ringvale-cli print judges-list` all start from these lines.
+namespace JudgesList
+{
+
+// The print job's title and the heading of every page.
+inline const QString title = QStringLiteral("Judge's Address List");
+
+// A first line of one blank, then one line per judge not marked deleted, in
+// the table's current order. The cursor is put back where it was.
+QStringList lines(dbf::Table& judges);
+// One judge's line: name, phone, address with city, state and zip, e-mail,
+// the four parts separated by tabs.
+QString line(const dbf::Table& judges);
+
+// Arial 10, lines 1.4 times the font's height; the heading on the third line
+// at 250/300 inch, the lines at 150/300 inch from the fifth line of the first
+// page and the fourth of the others; four lines of each page kept free.
+CanvasListingLayout layout();
+CanvasListingResult print(const QStringList& lines, QPagedPaintDevice& device,
+                          const std::function<bool()>& aborted = {});
+bool savePdf(const QStringList& lines, const QString& path, QString* error);
+// Writes the lines, one to a line of the file; false with the reason, naming
+// the file, in error. The file is replaced whole or not at all.
+bool saveText(const QStringList& lines, const QString& path, QString* error);
+
+// The message after printing.
+QString printedMessage(const CanvasListingResult& result);
+
+} // namespace JudgesList
