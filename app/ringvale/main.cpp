@@ -1,11 +1,11 @@
 #include "entry/MainForm.h"
+#include "storage/DataModule.h"
+#include "storage/DataRoot.h"
 #include "storage/DataRootLocation.h"
-#include "storage/Preferences.h"
 #include "storage/SessionSettings.h"
 #include "ui/MessageDialog.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char* argv[])
 {
@@ -15,14 +15,18 @@ int main(int argc, char* argv[])
     MessageDialog messages;
     const QString dataRoot =
         locateDataRoot(QApplication::arguments(), QApplication::applicationDirPath());
-    // Carry on without it: the windows report each file they cannot write.
-    if (!QDir().mkpath(dataRoot))
-        messages.error(QStringLiteral("Cannot create the data folder ") +
-                       QDir::toNativeSeparators(dataRoot));
+    // The first start lays out the data root; a failure is shown and the
+    // program goes on, reporting each table it then cannot open.
+    try {
+        DataRoot(dataRoot).layOut();
+    } catch (const std::exception& e) {
+        messages.error(QString::fromStdString(e.what()));
+    }
 
-    Preferences preferences(dataRoot);
+    // The data module comes first: every window borrows its tables.
+    Tdmod data(dataRoot, messages);
     SessionSettings session;
-    TMainForm mainForm(preferences, session, messages);
+    TMainForm mainForm(data.preferences(), session, messages);
     mainForm.show();
     return QApplication::exec();
 }

@@ -175,6 +175,7 @@ private:
     std::uint32_t scan(std::int64_t position, int direction) const;
     void leaveEditState();
     Index* findIndex(std::string_view tagName) const;
+    void installIndex(std::unique_ptr<Index> index);
     void invalidateVisible() { visibleValid_ = false; }
     const std::vector<std::uint32_t>& visibleList() const;
 

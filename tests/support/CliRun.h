@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Runs ringvale-cli (or another program) and keeps what it printed.
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList& arguments);
+CliRun runProgram(const QString& program, const QStringList& arguments);
