@@ -1,0 +1,111 @@
+#include "PrintJobs.h"
+
+#include "masters/JudgeLabels.h"
+#include "masters/JudgeOrders.h"
+#include "masters/JudgesList.h"
+#include "storage/DataModule.h"
+#include "storage/TextRules.h"
+
+#include <QStringList>
+
+#include <stdexcept>
+
+namespace
+{
+
+std::string option(const PrintRequest& request, const std::string& name,
+                   const std::string& fallback)
+{
+    const auto found = request.options.find(name);
+    return found == request.options.end() ? fallback : found->second;
+}
+
+void check(bool written, const QString& error)
+{
+    if (!written)
+        throw std::runtime_error(error.toStdString());
+}
+
+// Puts the Judges table in the order the --order option names.
+dbf::Table& judgesInOrder(Tdmod& data, const PrintRequest& request, const std::string& job,
+                          const QStringList& allowed)
+{
+    const QString name = QString::fromStdString(option(request, "--order", "name"));
+    const JudgeOrder* order = JudgeOrders::find(name);
+    if (!order || !allowed.contains(order->option))
+        throw UsageError("print " + job + ": unknown order " + name.toStdString() + " (" +
+                         allowed.join(QStringLiteral(", ")).toStdString() + ")");
+    data.OpenJudges();
+    dbf::Table& judges = *data.Judges();
+    judges.setOrder(order->tag.toStdString());
+    return judges;
+}
+
+int judgesList(Tdmod& data, const PrintRequest& request)
+{
+    dbf::Table& judges = judgesInOrder(data, request, "judges-list", {"name", "state", "judgnum"});
+    const QStringList lines = JudgesList::lines(judges);
+    QString error;
+    if (request.format == "txt")
+        check(JudgesList::saveText(lines, request.outputFile, &error), error);
+    else
+        check(JudgesList::savePdf(lines, request.outputFile, &error), error);
+    return 0;
+}
+
+// Every judge for "all", else the judges of the numbers given.
+std::set<std::uint32_t> chosenJudges(dbf::Table& judges, const std::string& chosen)
+{
+    std::set<std::uint32_t> records;
+    if (chosen == "all") {
+        for (std::uint32_t r = 1; r <= judges.recordCount(); ++r)
+            records.insert(r);
+        return records;
+    }
+    QList<int> numbers;
+    for (const QString& part : QString::fromStdString(chosen).split(u','))
+        numbers << TextRules::IdToInt(part.trimmed());
+    QList<int> unknown;
+    records = JudgeLabels::recordsNumbered(judges, numbers, &unknown);
+    if (!unknown.isEmpty()) {
+        QStringList names;
+        for (int number : unknown)
+            names << TextRules::ZeroPad(number, 5);
+        throw std::runtime_error("print judges-labels: no judge numbered " +
+                                 names.join(QStringLiteral(", ")).toStdString());
+    }
+    return records;
+}
+
+int judgesLabels(Tdmod& data, const PrintRequest& request)
+{
+    dbf::Table& judges = judgesInOrder(data, request, "judges-labels", {"name", "state"});
+    const std::set<std::uint32_t> ticked = chosenJudges(judges, option(request, "--judges", "all"));
+    // Label positions are read as numbers typed anywhere else are read.
+    const LabelPosition start{
+        TextRules::TextToInt(QString::fromStdString(option(request, "--start-row", "1"))),
+        TextRules::TextToInt(QString::fromStdString(option(request, "--start-col", "1")))};
+    LabelRecordList records = JudgeLabels::selection(judges, ticked);
+    QString error;
+    check(!JudgeLabels::savePdf(records, request.outputFile, start, &error).deviceFailed, error);
+    return 0;
+}
+
+} // namespace
+
+std::vector<PrintJob> judgesPrintJobs()
+{
+    return {
+        {"judges-list",
+         "[--order name|state|judgnum] (--pdf FILE | --txt FILE)",
+         {"pdf", "txt"},
+         {"--order"},
+         judgesList},
+        {"judges-labels",
+         "[--order name|state] [--judges all|NUMBER,NUMBER...] [--start-row R] [--start-col C] "
+         "--pdf FILE",
+         {"pdf"},
+         {"--order", "--judges", "--start-row", "--start-col"},
+         judgesLabels},
+    };
+}
