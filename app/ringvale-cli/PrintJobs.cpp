@@ -13,7 +13,9 @@ std::vector<PrintJob> printJobs()
     const auto add = [&jobs](std::vector<PrintJob> group) {
         jobs.insert(jobs.end(), group.begin(), group.end());
     };
+    add(ownersPrintJobs());
     add(judgesPrintJobs());
+    add(setupPrintJobs());
     return jobs;
 }
 

@@ -32,6 +32,8 @@ struct PrintJob {
 // Every print job, grouped by the subsystem that owns it. Each group lives in
 // its own file (for example OwnersPrintJobs.cpp) and is listed in PrintJobs.cpp.
 std::vector<PrintJob> printJobs();
+std::vector<PrintJob> ownersPrintJobs();
 std::vector<PrintJob> judgesPrintJobs();
+std::vector<PrintJob> setupPrintJobs();
 
 int printCommand(CliContext& context);
