@@ -15,7 +15,6 @@ std::vector<PrintJob> printJobs()
     };
     add(ownersPrintJobs());
     add(judgesPrintJobs());
-    add(setupPrintJobs());
     return jobs;
 }
 

@@ -34,6 +34,5 @@ struct PrintJob {
 std::vector<PrintJob> printJobs();
 std::vector<PrintJob> ownersPrintJobs();
 std::vector<PrintJob> judgesPrintJobs();
-std::vector<PrintJob> setupPrintJobs();
 
 int printCommand(CliContext& context);
