@@ -1,0 +1,611 @@
+#include "MasterTableWindow.h"
+
+#include "dbf/Error.h"
+#include "storage/Messages.h"
+#include "ui/DataEntryKeys.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace
+{
+
+// Light pink: the colour of every box while the record carries the deletion mark.
+const QColor kDeletedColour(255, 182, 193);
+
+} // namespace
+
+MasterTableWindow::MasterTableWindow(dbf::Table& table, Messages& messages, QWidget* parent)
+    : QDialog(parent), browser_(table, messages), model_(new TableModel(table, this))
+{
+    setModal(true);
+    keyboard_ = {false, false, false, false};
+
+    menuBar_ = new QMenuBar(this);
+    indexMenu_ = menuBar_->addMenu(QStringLiteral("&Index"));
+    orderGroup_ = new QActionGroup(this);
+    orderGroup_->setExclusive(true);
+    tasksMenu_ = menuBar_->addMenu(QStringLiteral("&Tasks"));
+    packAction_ = tasksMenu_->addAction(QStringLiteral("Pack/Remove Deletes"));
+    connect(packAction_, &QAction::triggered, this, &MasterTableWindow::pack);
+
+    auto* tools = new QHBoxLayout;
+    const QStringList navigatorHints = {
+        QStringLiteral("First record"), QStringLiteral("Prior record"),
+        QStringLiteral("Next record"), QStringLiteral("Last record")};
+    const QList<Qt::ArrowType> arrows = {Qt::UpArrow, Qt::LeftArrow, Qt::RightArrow, Qt::DownArrow};
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QToolButton;
+        button->setArrowType(arrows.at(i));
+        setHint(button, navigatorHints.at(i));
+        tools->addWidget(button);
+        navigator_ << button;
+    }
+    connect(navigator_.at(0), &QToolButton::clicked, this, &MasterTableWindow::goFirst);
+    connect(navigator_.at(1), &QToolButton::clicked, this, &MasterTableWindow::goPrior);
+    connect(navigator_.at(2), &QToolButton::clicked, this, &MasterTableWindow::goNext);
+    connect(navigator_.at(3), &QToolButton::clicked, this, &MasterTableWindow::goLast);
+    tools->addSpacing(12);
+
+    addButton_ = makeButton(QStringLiteral("&Add"), QStringLiteral("Add a new record"));
+    editButton_ = makeButton(QStringLiteral("&Edit"), QStringLiteral("Edit the current record"));
+    deleteButton_ = makeButton(QStringLiteral("&Delete "),
+                               QStringLiteral("Toggle Delete/UnDelete current record"));
+    findButton_ = makeButton(QStringLiteral("&Find"), QStringLiteral("Find by Current Index"));
+    saveButton_ = makeButton(QStringLiteral("&Save"), QStringLiteral("Save the current data"));
+    cancelButton_ =
+        makeButton(QStringLiteral("&Cancel"), QStringLiteral("Cancel the current edits"));
+    closeButton_ = makeButton(QStringLiteral("Cl&ose"), QStringLiteral("Close this window"));
+    for (QPushButton* button : {addButton_, editButton_, deleteButton_, findButton_, saveButton_,
+                                cancelButton_, closeButton_})
+        tools->addWidget(button);
+    tools->addStretch();
+    connect(addButton_, &QPushButton::clicked, this, &MasterTableWindow::add);
+    connect(editButton_, &QPushButton::clicked, this, &MasterTableWindow::edit);
+    connect(deleteButton_, &QPushButton::clicked, this, &MasterTableWindow::toggleDeleted);
+    connect(findButton_, &QPushButton::clicked, this, &MasterTableWindow::find);
+    connect(saveButton_, &QPushButton::clicked, this, &MasterTableWindow::save);
+    connect(cancelButton_, &QPushButton::clicked, this, &MasterTableWindow::cancel);
+    connect(closeButton_, &QPushButton::clicked, this, &MasterTableWindow::close);
+
+    dataPanel_ = new QWidget;
+    deletionLabel_ = new QLabel(MasterTableBrowser::deletionText(false));
+    QFont bold = deletionLabel_->font();
+    bold.setBold(true);
+    deletionLabel_->setFont(bold);
+    QPalette red = deletionLabel_->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    deletionLabel_->setPalette(red);
+
+    grid_ = new QTableView;
+    grid_->setModel(model_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+    grid_->installEventFilter(this);
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { followGrid(current); });
+    connect(model_, &QAbstractItemModel::modelReset, this, &MasterTableWindow::selectGridRow);
+    connect(model_, &TableModel::editingStarted, this, [this] {
+        updateButtons();
+        recordPanel_->setText(browser_.recordText());
+    });
+
+    statusBar_ = new QStatusBar;
+    statusBar_->setSizeGripEnabled(false);
+    recordPanel_ = new QLabel(QStringLiteral("Rec #"));
+    indexPanel_ = new QLabel(QStringLiteral("Current Index ="));
+    statusBar_->addPermanentWidget(recordPanel_);
+    statusBar_->addPermanentWidget(indexPanel_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar_);
+    layout->addLayout(tools);
+    layout->addWidget(dataPanel_);
+    layout->addWidget(deletionLabel_);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(statusBar_);
+
+    updateButtons();
+}
+
+QPushButton* MasterTableWindow::makeButton(const QString& caption, const QString& hint)
+{
+    auto* button = new QPushButton(caption);
+    // Enter belongs to the boxes (Enter as Tab), not to whichever button is default.
+    button->setAutoDefault(false);
+    setHint(button, hint);
+    return button;
+}
+
+void MasterTableWindow::setHint(QWidget* widget, const QString& hint)
+{
+    widget->setToolTip(hint);
+    widget->setStatusTip(hint);
+}
+
+QToolButton* MasterTableWindow::navigatorButton(int which) const
+{
+    return navigator_.value(which);
+}
+
+QMenu* MasterTableWindow::addMenu(const QString& title)
+{
+    return menuBar_->addMenu(title);
+}
+
+void MasterTableWindow::addOrder(const MasterOrder& order)
+{
+    const int index = int(browser_.orders().size());
+    browser_.addOrder(order);
+    QAction* action = indexMenu_->addAction(order.caption);
+    action->setCheckable(true);
+    if (!order.hint.isEmpty())
+        action->setStatusTip(order.hint);
+    orderGroup_->addAction(action);
+    connect(action, &QAction::triggered, this, [this, index] { selectOrder(index); });
+}
+
+void MasterTableWindow::offerRemoveAll(const QString& question)
+{
+    removeAllQuestion_ = question;
+    if (!removeAllAction_) {
+        removeAllAction_ =
+            tasksMenu_->addAction(QStringLiteral("Remove All Records from Database"));
+        connect(removeAllAction_, &QAction::triggered, this, &MasterTableWindow::removeAll);
+    }
+}
+
+void MasterTableWindow::setKeyboardSettings(const KeyboardSettings& keyboard)
+{
+    keyboard_ = keyboard;
+    for (AutoCapsFilter* filter : autoCaps_)
+        filter->setEnabled(keyboard_.autoCaps);
+}
+
+void MasterTableWindow::setAutoCaps(QLineEdit* box, AutoCapsRule rule)
+{
+    auto* filter = new AutoCapsFilter(rule, box);
+    filter->setEnabled(keyboard_.autoCaps);
+    filter->watch(box);
+    autoCaps_ << filter;
+}
+
+void MasterTableWindow::bind(QLineEdit* box, const QString& field)
+{
+    const int position = table().fieldIndex(field.toStdString());
+    if (position >= 0)
+        box->setMaxLength(table().fields().at(position).width);
+    bindings_.append({box, field});
+    connect(box, &QLineEdit::textEdited, this, &MasterTableWindow::startEditFromBox);
+}
+
+void MasterTableWindow::bind(QCheckBox* box, const QString& field)
+{
+    bindings_.append({box, field});
+    connect(box, &QCheckBox::clicked, this, &MasterTableWindow::startEditFromBox);
+}
+
+void MasterTableWindow::bind(QComboBox* box, const QString& field)
+{
+    bindings_.append({box, field});
+    connect(box, &QComboBox::activated, this, &MasterTableWindow::startEditFromBox);
+    if (box->lineEdit())
+        connect(box->lineEdit(), &QLineEdit::textEdited, this,
+                &MasterTableWindow::startEditFromBox);
+}
+
+void MasterTableWindow::addColouredField(QWidget* widget)
+{
+    coloured_ << widget;
+}
+
+void MasterTableWindow::startEditFromBox()
+{
+    if (loading_ || browser_.editing())
+        return;
+    if (runGuarded([this] { browser_.startEdit(); }))
+        updateButtons();
+}
+
+void MasterTableWindow::loadFields()
+{
+    loading_ = true;
+    const bool hasRecord = !table().isEmpty() || browser_.editing();
+    for (const Binding& binding : bindings_) {
+        const QString value = hasRecord ? TableModel::fieldText(table(), binding.field) : QString();
+        if (auto* line = qobject_cast<QLineEdit*>(binding.widget)) {
+            line->setText(value);
+            line->setCursorPosition(0);
+        } else if (auto* check = qobject_cast<QCheckBox*>(binding.widget)) {
+            check->setChecked(value == QStringLiteral("T"));
+        } else if (auto* combo = qobject_cast<QComboBox*>(binding.widget)) {
+            if (combo->isEditable())
+                combo->setEditText(value);
+            else
+                combo->setCurrentIndex(combo->findText(value));
+        }
+    }
+    loading_ = false;
+}
+
+void MasterTableWindow::writeFields()
+{
+    for (const Binding& binding : bindings_) {
+        QVariant value;
+        if (auto* line = qobject_cast<QLineEdit*>(binding.widget)) {
+            if (line->isReadOnly())
+                continue;
+            value = line->text();
+        } else if (auto* check = qobject_cast<QCheckBox*>(binding.widget)) {
+            value = check->isChecked();
+        } else if (auto* combo = qobject_cast<QComboBox*>(binding.widget)) {
+            value = combo->currentText();
+        }
+        TableModel::writeField(table(), binding.field, value);
+    }
+}
+
+bool MasterTableWindow::runGuarded(const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const dbf::Error& e) {
+        messages().error(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+void MasterTableWindow::updateButtons()
+{
+    const MasterButtons buttons = browser_.buttons();
+    addButton_->setEnabled(buttons.add);
+    editButton_->setEnabled(buttons.edit);
+    deleteButton_->setEnabled(buttons.remove);
+    findButton_->setEnabled(buttons.find);
+    saveButton_->setEnabled(buttons.save);
+    cancelButton_->setEnabled(buttons.cancel);
+    // Whole-table tasks would throw the edit away.
+    packAction_->setEnabled(!browser_.editing());
+    if (removeAllAction_)
+        removeAllAction_->setEnabled(!browser_.editing());
+}
+
+void MasterTableWindow::paintDeletion(bool deleted)
+{
+    deletionLabel_->setText(MasterTableBrowser::deletionText(deleted));
+    deleteButton_->setText(MasterTableBrowser::deleteCaption(deleted));
+    QList<QWidget*> boxes = coloured_;
+    for (const Binding& binding : bindings_)
+        boxes << binding.widget;
+    for (QWidget* box : boxes) {
+        if (deleted) {
+            QPalette pink = box->palette();
+            pink.setColor(QPalette::Base, kDeletedColour);
+            pink.setColor(QPalette::Button, kDeletedColour);
+            box->setPalette(pink);
+        } else {
+            box->setPalette(QPalette());
+        }
+    }
+}
+
+void MasterTableWindow::showRecord()
+{
+    paintDeletion(!table().isEmpty() && table().deleted() &&
+                  table().state() != dbf::Table::State::Insert);
+    recordPanel_->setText(browser_.recordText());
+    indexPanel_->setText(browser_.indexText());
+    if (!browser_.editing())
+        loadFields();
+    selectGridRow();
+    updateButtons();
+    afterRecordShown();
+}
+
+void MasterTableWindow::refreshAll()
+{
+    model_->refresh();
+    showRecord();
+}
+
+void MasterTableWindow::selectGridRow()
+{
+    const int row = model_->currentRow();
+    if (row < 0 || grid_->currentIndex().row() == row)
+        return;
+    syncingGrid_ = true;
+    const int column = std::max(0, grid_->currentIndex().column());
+    grid_->setCurrentIndex(model_->index(row, column));
+    syncingGrid_ = false;
+}
+
+void MasterTableWindow::followGrid(const QModelIndex& current)
+{
+    if (syncingGrid_ || !current.isValid())
+        return;
+    const std::uint32_t recno = model_->recordOfRow(current.row());
+    if (recno == 0 || recno == table().recno())
+        return;
+    // Leaving a row saves it, as the data-aware grids do.
+    if (browser_.editing() && !save()) {
+        QMetaObject::invokeMethod(this, &MasterTableWindow::selectGridRow, Qt::QueuedConnection);
+        return;
+    }
+    table().go(recno);
+    showRecord();
+}
+
+void MasterTableWindow::selectOrder(int orderIndex)
+{
+    if (orderIndex < 0 || orderIndex >= browser_.orders().size())
+        return;
+    if (browser_.editing() && !save())
+        return;
+    if (!runGuarded([&] { browser_.selectOrder(orderIndex); }))
+        return;
+    orderGroup_->actions().at(orderIndex)->setChecked(true);
+    refreshAll();
+}
+
+void MasterTableWindow::startBrowsing(int orderIndex)
+{
+    if (browser_.editing())
+        browser_.cancel();
+    selectOrder(orderIndex);
+    refreshAll();
+}
+
+bool MasterTableWindow::move(void (dbf::Table::*step)())
+{
+    if (browser_.editing() && !save())
+        return false;
+    (table().*step)();
+    showRecord();
+    return true;
+}
+
+void MasterTableWindow::goFirst()
+{
+    move(&dbf::Table::first);
+}
+
+void MasterTableWindow::goPrior()
+{
+    move(&dbf::Table::prior);
+}
+
+void MasterTableWindow::goNext()
+{
+    move(&dbf::Table::next);
+}
+
+void MasterTableWindow::goLast()
+{
+    move(&dbf::Table::last);
+}
+
+void MasterTableWindow::add()
+{
+    if (browser_.editing())
+        return;
+    if (!runGuarded([this] {
+            browser_.startAdd();
+            addDefaults();
+        }))
+        return;
+    model_->refresh();
+    loadFields();
+    showRecord();
+    if (firstField_)
+        firstField_->setFocus();
+}
+
+void MasterTableWindow::edit()
+{
+    if (browser_.editing())
+        return;
+    bool started = false;
+    if (!runGuarded([&] { started = browser_.startEdit(); }) || !started)
+        return;
+    showRecord();
+    if (firstField_)
+        firstField_->setFocus();
+}
+
+void MasterTableWindow::toggleDeleted()
+{
+    if (!runGuarded([this] { browser_.toggleDeleted(); }))
+        return;
+    refreshAll();
+}
+
+FindOutcome MasterTableWindow::find()
+{
+    if (browser_.editing())
+        return FindOutcome::Cancelled;
+    const FindOutcome outcome = browser_.find();
+    showRecord();
+    return outcome;
+}
+
+bool MasterTableWindow::save()
+{
+    if (!browser_.editing())
+        return true;
+    commitGridEditor();
+    writeFields();
+    if (!validateSave())
+        return false;
+    if (!runGuarded([this] { browser_.post(); }))
+        return false;
+    afterSave();
+    refreshAll();
+    return true;
+}
+
+void MasterTableWindow::commitGridEditor()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !grid_->viewport()->isAncestorOf(focus))
+        return;
+    QWidget* editor = focus;
+    while (editor->parentWidget() != grid_->viewport())
+        editor = editor->parentWidget();
+    emit grid_->itemDelegate()->commitData(editor);
+    emit grid_->itemDelegate()->closeEditor(editor);
+}
+
+void MasterTableWindow::cancel()
+{
+    if (!browser_.editing())
+        return;
+    browser_.cancel();
+    afterCancel();
+    refreshAll();
+}
+
+void MasterTableWindow::pack()
+{
+    if (browser_.editing())
+        return;
+    if (browser_.confirmPack()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        runGuarded([this] { browser_.pack(); });
+        QApplication::restoreOverrideCursor();
+    } else {
+        table().first();
+    }
+    refreshAll();
+}
+
+void MasterTableWindow::removeAll()
+{
+    if (browser_.editing() || !browser_.confirmRemoveAll(removeAllQuestion_))
+        return;
+    runGuarded([this] { removeAllRecords(); });
+    refreshAll();
+}
+
+void MasterTableWindow::removeAllRecords()
+{
+    browser_.removeAll();
+}
+
+void MasterTableWindow::closeWhileEditing()
+{
+    if (!save()) {
+        browser_.cancel();
+        afterCancel();
+    }
+}
+
+void MasterTableWindow::watchKeys()
+{
+    for (QWidget* child : dataPanel_->findChildren<QWidget*>()) {
+        if (child->focusPolicy() != Qt::NoFocus)
+            child->installEventFilter(this);
+    }
+}
+
+bool MasterTableWindow::handleDataEntryKey(QKeyEvent* key)
+{
+    switch (dataEntryKey(keyboard_, key->key(), key->modifiers())) {
+    case DataEntryKey::NextField:
+        focusNextChild();
+        return true;
+    case DataEntryKey::PreviousField:
+        focusPreviousChild();
+        return true;
+    case DataEntryKey::Save:
+        if (!saveButton_->isEnabled())
+            return false;
+        saveButton_->click();
+        return true;
+    case DataEntryKey::Cancel:
+        if (!cancelButton_->isEnabled())
+            return false;
+        cancelButton_->click();
+        return true;
+    case DataEntryKey::None:
+        break;
+    }
+    return false;
+}
+
+bool MasterTableWindow::handleGridKey(QKeyEvent* key)
+{
+    // Escape in the grid abandons the record's edit; with a cell editor open the
+    // editor takes the key first and only closes itself.
+    if (key->key() != Qt::Key_Escape || !browser_.editing())
+        return false;
+    cancel();
+    return true;
+}
+
+bool MasterTableWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == grid_)
+            return handleGridKey(key);
+        return handleDataEntryKey(key);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool MasterTableWindow::event(QEvent* event)
+{
+    // A dialog has no status bar of its own to show the hints of its buttons.
+    if (event->type() == QEvent::StatusTip) {
+        statusBar_->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void MasterTableWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape is the Cancel button's key under PgDn-as-Save, never "close the window".
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void MasterTableWindow::closeEvent(QCloseEvent* event)
+{
+    if (browser_.editing())
+        closeWhileEditing();
+    QDialog::closeEvent(event);
+}
+
+void MasterTableWindow::showEvent(QShowEvent* event)
+{
+    static const char* const kWatched = "masterTableKeysWatched";
+    if (!property(kWatched).toBool()) {
+        watchKeys();
+        setProperty(kWatched, true);
+    }
+    QDialog::showEvent(event);
+}
