@@ -15,6 +15,7 @@ std::vector<PrintJob> printJobs()
     };
     add(ownersPrintJobs());
     add(judgesPrintJobs());
+    add(setupPrintJobs());
     return jobs;
 }
 

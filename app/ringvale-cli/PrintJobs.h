@@ -34,5 +34,6 @@ struct PrintJob {
 std::vector<PrintJob> printJobs();
 std::vector<PrintJob> ownersPrintJobs();
 std::vector<PrintJob> judgesPrintJobs();
+std::vector<PrintJob> setupPrintJobs();
 
 int printCommand(CliContext& context);

@@ -1,6 +1,7 @@
 #include "CliContext.h"
 #include "PrintJobs.h"
 #include "RootCommands.h"
+#include "SortKeysCommand.h"
 
 #include "storage/DataRootLocation.h"
 
@@ -19,7 +20,8 @@ constexpr const char* kUsage =
     "  check [FILE...]              check table files, or every table of the data root\n"
     "  shows                        list the shows\n"
     "  dump TABLE|FILE [--show N] [--tag NAME | --order EXPR [--descending]] [--deleted]\n"
-    "  print --list | print NAME [options] (--pdf FILE | --rtf FILE | --txt FILE)\n";
+    "  print --list | print NAME [options] (--pdf FILE | --rtf FILE | --txt FILE)\n"
+    "  sortkeys --show N            confirm the sort keys of show N's entries\n";
 
 using Command = int (*)(CliContext&);
 
@@ -55,6 +57,7 @@ int main(int argc, char* argv[])
             {"shows", showsCommand},
             {"dump", dumpCommand},
             {"print", printCommand},
+            {"sortkeys", sortKeysCommand},
         };
         const auto command = commands.find(verb);
         if (command == commands.end())

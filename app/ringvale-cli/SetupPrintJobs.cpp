@@ -1,0 +1,69 @@
+#include "PrintJobs.h"
+
+#include "print/ReportLayout.h"
+#include "print/ReportPainter.h"
+#include "setup/CatGroupListing.h"
+#include "setup/ClassListingReport.h"
+#include "setup/ClassTableOrders.h"
+#include "storage/DataModule.h"
+
+#include <stdexcept>
+
+// The show setup's printouts: the class report and the two listings of the
+// catalog groupings.
+
+namespace
+{
+
+int printClasses(Tdmod& data, const PrintRequest& request)
+{
+    const auto option = request.options.find("--order");
+    const QString name = option == request.options.end() ? QStringLiteral("srtkey")
+                                                         : QString::fromStdString(option->second);
+    const ClassTableOrder* order = ClassTableOrders::byName(name);
+    if (!order)
+        throw UsageError("print classes: unknown order " + name.toStdString() +
+                         " (srtkey, section, dbkey or name)");
+    data.OpenClasses();
+    ClassListingReport builder(*data.ShowClasses(), order->tag);
+    ReportPainter::writePdf(ReportLayout::layout(builder.build()), request.outputFile);
+    return 0;
+}
+
+int printCatGroups(Tdmod& data, const PrintRequest& request, CatGroupListing::Kind kind)
+{
+    data.OpenCatGroups();
+    const QStringList lines = CatGroupListing::lines(*data.CatGroups(), kind);
+    QString error;
+    const bool written = request.format == "txt"
+                             ? CatGroupListing::saveText(request.outputFile, lines, &error)
+                             : CatGroupListing::printout(lines, CatGroupListing::font())
+                                   .savePdf(request.outputFile, CatGroupListing::title(), &error);
+    if (!written)
+        throw std::runtime_error(error.toStdString());
+    return 0;
+}
+
+} // namespace
+
+std::vector<PrintJob> setupPrintJobs()
+{
+    using Kind = CatGroupListing::Kind;
+    return {
+        {"classes",
+         "[--order srtkey|section|dbkey|name] --pdf FILE",
+         {"pdf"},
+         {"--order"},
+         printClasses},
+        {"catgroups-codes",
+         "--txt FILE|--pdf FILE",
+         {"txt", "pdf"},
+         {},
+         [](Tdmod& data, const PrintRequest& r) { return printCatGroups(data, r, Kind::Codes); }},
+        {"catgroups-full",
+         "--txt FILE|--pdf FILE",
+         {"txt", "pdf"},
+         {},
+         [](Tdmod& data, const PrintRequest& r) { return printCatGroups(data, r, Kind::Full); }},
+    };
+}

@@ -1,0 +1,30 @@
+#include "SortKeysCommand.h"
+
+#include "setup/SortKeysConfirm.h"
+#include "storage/DataModule.h"
+#include "storage/TextRules.h"
+
+#include <iostream>
+
+int sortKeysCommand(CliContext& context)
+{
+    const auto show = takeOption(context.args, "--show");
+    if (!show)
+        throw UsageError("sortkeys: --show N is required");
+    if (!context.args.empty())
+        throw UsageError("sortkeys: unexpected argument " + context.args.front());
+    const int number = TextRules::IdToInt(QString::fromStdString(*show));
+    if (number < 1)
+        throw UsageError("sortkeys: not a show number: " + *show);
+
+    Tdmod data(context.dataRoot, context.messages);
+    const QString file = data.root().showEntryFile(number);
+    if (file.isEmpty())
+        throw std::runtime_error("sortkeys: show " + std::to_string(number) +
+                                 " has no entry table");
+    if (!data.OpenShowFile(file))
+        return 1;
+    const SortKeysConfirm::Outcome outcome = SortKeysConfirm::run(data);
+    std::cout << outcome.entries << " entries, " << outcome.changed << " changed\n";
+    return 0;
+}

@@ -1,0 +1,124 @@
+#include "setup/CatGroupListing.h"
+
+#include "dbf/Table.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace
+{
+
+const QString kHeading = QStringLiteral("Catalog Grouping Codes");
+const QString kTab = QStringLiteral("\t");
+
+QString trimmed(const dbf::Table& table, const char* field)
+{
+    return QString::fromStdString(table.text(field));
+}
+
+// The field as stored, blanks and all: the section of the code list is
+// padded to its width, so the tab after it lands in the same column for
+// "Obedience" and "Rally".
+QString padded(const dbf::Table& table, const char* field)
+{
+    return QString::fromStdString(table.raw(field));
+}
+
+QString expandTabs(const QString& line)
+{
+    constexpr int stop = 8;
+    QString out;
+    for (const QChar c : line) {
+        if (c == u'\t')
+            out += QString(stop - out.size() % stop, u' ');
+        else
+            out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+namespace CatGroupListing
+{
+
+QString title()
+{
+    return kHeading;
+}
+
+QString tag(Kind kind)
+{
+    return kind == Kind::Codes ? QStringLiteral("Section") : QStringLiteral("GroupKEY");
+}
+
+QStringList lines(dbf::Table& groups, Kind kind)
+{
+    QStringList out{QStringLiteral(" ")};
+    const std::uint32_t saved = groups.recno();
+    groups.setOrder(tag(kind).toStdString());
+    for (groups.first(); !groups.eof() && !groups.isEmpty(); groups.next()) {
+        if (groups.deleted())
+            continue;
+        if (kind == Kind::Codes) {
+            out << padded(groups, "section") + kTab + trimmed(groups, "catgroup") + kTab +
+                       trimmed(groups, "header");
+            continue;
+        }
+        out << padded(groups, "catgroup") + kTab + trimmed(groups, "section") + kTab +
+                   trimmed(groups, "header");
+        for (const char* footer : {"footer1", "footer2", "footer3", "footer4"}) {
+            const QString text = trimmed(groups, footer).trimmed();
+            if (!text.isEmpty())
+                out << kTab + kTab + text;
+        }
+        out << QStringLiteral(" ");
+    }
+    if (saved != 0)
+        groups.go(saved);
+    return out;
+}
+
+QFont font()
+{
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::Monospace);
+    return f;
+}
+
+CanvasListing printout(const QStringList& lines, const QFont& font)
+{
+    CanvasListingLayout layout;
+    layout.font = font;
+    layout.font.setPointSize(12);
+    layout.lineSpacing = 1.4;
+    layout.heading = kHeading;
+    layout.headingLeft = 250;
+    layout.headingLine = 3;
+    layout.bodyLeft = 150;
+    layout.firstBodyLine = 5;
+    layout.laterFirstBodyLine = 4;
+    layout.linesReserved = 4;
+    QStringList expanded;
+    for (const QString& line : lines)
+        expanded << expandTabs(line);
+    return CanvasListing(layout, expanded);
+}
+
+bool saveText(const QString& path, const QStringList& lines, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        *error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + file.errorString();
+        return false;
+    }
+    for (const QString& line : lines)
+        file.write((line + QLatin1Char('\n')).toUtf8());
+    if (!file.commit()) {
+        *error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace CatGroupListing

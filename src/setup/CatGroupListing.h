@@ -1,0 +1,43 @@
+#pragma once
+
+#include "print/CanvasListing.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace dbf
+{
+class Table;
+}
+
+// The two plain-text listings of the catalog groupings and the way they are
+// printed: line by line on the printer's page under the heading "Catalog
+// Grouping Codes".
+namespace CatGroupListing
+{
+
+enum class Kind {
+    Codes, // "List of Codes": in Section order, one line per grouping
+    Full,  // "Full List": in GroupKEY order, each grouping with its footers
+};
+
+// The print job's name and the heading of every printed page.
+QString title();
+// The tag a listing is read in.
+QString tag(Kind kind);
+// The lines of a listing, deleted groupings left out. Reads the table in the
+// listing's order and leaves it there, on the record it was on.
+QStringList lines(dbf::Table& groups, Kind kind);
+
+// Printing at 12 points in `font`'s family: the heading on line 3, 250 printer
+// pixels from the left, the lines from line 5 (line 4 on later pages), 150
+// pixels from the left. Tabs are set out as blanks to every eighth column, as
+// the text area shows them, since a printer's canvas does not expand them.
+CanvasListing printout(const QStringList& lines, const QFont& font);
+// The font of the text area, in which the listing also prints.
+QFont font();
+
+// Writes the lines as a text file; false with the reason when it cannot.
+bool saveText(const QString& path, const QStringList& lines, QString* error);
+
+} // namespace CatGroupListing
