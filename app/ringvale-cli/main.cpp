@@ -1,6 +1,7 @@
 #include "CliContext.h"
 #include "PrintJobs.h"
 #include "RootCommands.h"
+#include "ShowCommands.h"
 #include "SortKeysCommand.h"
 
 #include "storage/DataRootLocation.h"
@@ -21,7 +22,9 @@ constexpr const char* kUsage =
     "  shows                        list the shows\n"
     "  dump TABLE|FILE [--show N] [--tag NAME | --order EXPR [--descending]] [--deleted]\n"
     "  print --list | print NAME [options] (--pdf FILE | --rtf FILE | --txt FILE)\n"
-    "  sortkeys --show N            confirm the sort keys of show N's entries\n";
+    "  sortkeys --show N            confirm the sort keys of show N's entries\n"
+    "  show new --date YYYY-MM-DD --trials N [--trial-date T:YYYY-MM-DD,...] [--offer T:FLAG,...]\n"
+    "           [--obed-event T:NUMBER,...] [--rally-event T:NUMBER,...]\n";
 
 using Command = int (*)(CliContext&);
 
@@ -58,6 +61,7 @@ int main(int argc, char* argv[])
             {"dump", dumpCommand},
             {"print", printCommand},
             {"sortkeys", sortKeysCommand},
+            {"show", showCommand},
         };
         const auto command = commands.find(verb);
         if (command == commands.end())

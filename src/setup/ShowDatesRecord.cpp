@@ -1,0 +1,93 @@
+#include "ShowDatesRecord.h"
+
+#include "dbf/Table.h"
+
+#include <string>
+
+namespace
+{
+
+const QString kDateBoxFormat = QStringLiteral("MM/dd/yyyy");
+
+std::optional<QDate> toQDate(const std::optional<dbf::Date>& date)
+{
+    if (!date)
+        return std::nullopt;
+    return QDate(int(date->year()), unsigned(date->month()), unsigned(date->day()));
+}
+
+std::optional<dbf::Date> toDbfDate(const std::optional<QDate>& date)
+{
+    if (!date || !date->isValid())
+        return std::nullopt;
+    return dbf::Date{std::chrono::year(date->year()), std::chrono::month(date->month()),
+                     std::chrono::day(date->day())};
+}
+
+std::string trialField(int trial, const char* rest)
+{
+    return "t" + std::to_string(trial) + rest;
+}
+
+std::string flagField(int trial, int box)
+{
+    return ShowDatesClassBoxes::offeredFlag(trial, box).toStdString();
+}
+
+} // namespace
+
+bool ShowDatesRecord::anyClassOffered() const
+{
+    for (int t = 1; t <= trials; ++t) {
+        for (bool on : of(t).offered) {
+            if (on)
+                return true;
+        }
+    }
+    return false;
+}
+
+ShowDatesRecord ShowDatesRecord::read(const dbf::Table& showDates)
+{
+    ShowDatesRecord record;
+    record.number = static_cast<int>(showDates.number("show_num"));
+    record.firstDate = toQDate(showDates.date("show_date"));
+    record.trials = static_cast<int>(showDates.number("num_trials"));
+    for (int t = 1; t <= ClassCodes::maxTrials; ++t) {
+        Trial& trial = record.of(t);
+        trial.date = toQDate(showDates.date(trialField(t, "_date")));
+        trial.obedienceEvent = QString::fromStdString(showDates.text(trialField(t, "_o_evnum")));
+        trial.rallyEvent = QString::fromStdString(showDates.text(trialField(t, "_r_evnum")));
+        for (int box = 0; box < ShowDatesClassBoxes::kCount; ++box)
+            trial.offered[box] = showDates.logical(flagField(t, box));
+    }
+    return record;
+}
+
+void ShowDatesRecord::write(dbf::Table& showDates) const
+{
+    showDates.setNumber("show_num", number);
+    showDates.setDate("show_date", toDbfDate(firstDate));
+    showDates.setNumber("num_trials", trials);
+    for (int t = 1; t <= ClassCodes::maxTrials; ++t) {
+        const Trial& trial = of(t);
+        showDates.setDate(trialField(t, "_date"), toDbfDate(trial.date));
+        showDates.setText(trialField(t, "_o_evnum"), trial.obedienceEvent.toStdString());
+        showDates.setText(trialField(t, "_r_evnum"), trial.rallyEvent.toStdString());
+        for (int box = 0; box < ShowDatesClassBoxes::kCount; ++box)
+            showDates.setLogical(flagField(t, box), trial.offered[box]);
+    }
+}
+
+QString dateBoxText(const std::optional<QDate>& date)
+{
+    return date && date->isValid() ? date->toString(kDateBoxFormat) : QString();
+}
+
+std::optional<QDate> dateFromBoxText(const QString& text)
+{
+    const QDate date = QDate::fromString(text.trimmed(), kDateBoxFormat);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
