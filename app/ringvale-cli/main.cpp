@@ -41,11 +41,11 @@ int main(int argc, char* argv[])
     CliContext context;
     context.args.assign(argv + 1, argv + argc);
     try {
-        QStringList arguments;
-        for (const auto& a : context.args)
-            arguments << QString::fromStdString(a);
-        context.dataRoot = locateDataRoot(arguments, QCoreApplication::applicationDirPath());
+        context.dataRoot =
+            locateDataRoot(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
         takeOption(context.args, "--data-dir");
+        std::erase_if(context.args,
+                      [](const std::string& a) { return a.rfind("--data-dir=", 0) == 0; });
         if (context.args.empty())
             throw UsageError("no command given");
         const std::string verb = context.args.front();

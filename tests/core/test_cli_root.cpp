@@ -94,7 +94,7 @@ TEST(CliRoot, ShowsAndDumpOfAShowsEntries)
     const QStringList rows = dump.out.split("\r\n");
     ASSERT_GE(rows.size(), 4);
     EXPECT_TRUE(rows[0].startsWith("deleted,reg,dog,breed,owner_id,first,last,arm,"));
-    EXPECT_TRUE(rows[1].startsWith(",,,,,,Adams,,,\"says \"\"hi\"\", twice\",F,F,")) << s(rows[1]);
+    EXPECT_TRUE(rows[1].startsWith(",,,,,,Adams,,,,\"says \"\"hi\"\", twice\",F,F,")) << s(rows[1]);
     EXPECT_TRUE(rows[2].startsWith("*,,,,,,Gone,")) << s(rows[2]);
 
     const CliRun missing = runCli({"--data-dir", root, "dump", "Results", "--show", "12"});
