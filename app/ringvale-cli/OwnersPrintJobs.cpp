@@ -35,13 +35,13 @@ void check(bool written, const QString& error)
 int ownersList(Tdmod& data, const PrintRequest& request)
 {
     const std::string orderName = option(request, "--order", "name");
-    const OwnerRules::Order* order = OwnerRules::orderNamed(QString::fromStdString(orderName));
+    const MasterOrder* order = OwnerRules::orderNamed(QString::fromStdString(orderName));
     if (!order || orderName.empty())
         throw UsageError("print owners-list: unknown order " + orderName +
                          " (name, zip, emailsrt, ownerid or input)");
     data.OpenOwners();
     dbf::Table& owners = *data.Owners();
-    owners.setOrder(order->tag);
+    owners.setOrder(order->tag.toStdString());
     const RichListing listing = ownerListing(owners);
     QString error;
     if (request.format == "rtf")

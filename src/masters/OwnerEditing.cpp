@@ -34,12 +34,7 @@ bool OwnerEditing::save()
 {
     dbf::Table& owners = *data_.Owners();
     try {
-        // Save by a key may come before the State or Country field was left.
-        const auto tidy = [&owners](const char* field, QString (*rule)(const QString&)) {
-            owners.setText(field, rule(QString::fromStdString(owners.raw(field))).toStdString());
-        };
-        tidy("state", OwnerRules::stateOnLeaving);
-        tidy("country", OwnerRules::countryOnLeaving);
+        OwnerRules::tidyRecord(owners);
         owners.post();
     } catch (const dbf::Error& e) {
         data_.messages().error(QString::fromStdString(e.what()));

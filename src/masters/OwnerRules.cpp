@@ -1,6 +1,8 @@
 #include "masters/OwnerRules.h"
 
-#include "storage/TextRules.h"
+#include "dbf/Table.h"
+
+#include <algorithm>
 
 namespace OwnerRules
 {
@@ -18,43 +20,44 @@ QString withoutTrailingBlanks(const QString& text)
 
 } // namespace
 
-const std::vector<Order>& orders()
+const QList<MasterOrder>& orders()
 {
-    // Input order has no tag; Find there goes to a record number, as the
-    // "Record #" order does in the other master windows.
-    static const std::vector<Order> all{
-        {"name", "name", QStringLiteral("Last Name"), QStringLiteral("Sort by Last Name"),
-         QStringLiteral("Last Name")},
-        {"zip", "zip", QStringLiteral("Zip Code"), QStringLiteral("Sort by Zip Code, Last Name"),
-         QStringLiteral("Zip Code")},
-        {"emailsrt",
-         "emailsrt",
+    static const QList<MasterOrder> all{
+        {QStringLiteral("Last Name"), QStringLiteral("name"), QStringLiteral("Last Name"),
+         QStringLiteral("Last Name"), FindKey::Text, QStringLiteral("Sort by Last Name")},
+        {QStringLiteral("Zip Code"), QStringLiteral("zip"), QStringLiteral("Zip Code"),
+         QStringLiteral("Zip Code"), FindKey::Text, QStringLiteral("Sort by Zip Code, Last Name")},
+        {QStringLiteral("Email Address"),
+         QStringLiteral("emailsrt"),
          QStringLiteral("Email Address"),
+         QStringLiteral("Email Address"),
+         FindKey::Text,
+         {}},
+        {QStringLiteral("Owner ID"),
+         QStringLiteral("ownerid"),
+         QStringLiteral("Owner ID"),
+         QStringLiteral("ID #"),
+         FindKey::FiveDigitId,
+         {}},
+        {QStringLiteral("Input Order"),
          {},
-         QStringLiteral("Email Address")},
-        {"ownerid", "ownerid", QStringLiteral("Owner ID"), {}, QStringLiteral("ID #")},
-        {"", "input", QStringLiteral("Input Order"), {}, QStringLiteral("Record #")},
+         QStringLiteral("Input Order"),
+         QStringLiteral("Record #"),
+         FindKey::RecordNumber,
+         {}},
     };
     return all;
 }
 
-const Order* orderNamed(QStringView name)
+const MasterOrder* orderNamed(QStringView name)
 {
-    for (const Order& order : orders()) {
-        if (name.isEmpty() && !*order.tag)
-            return &order;
-        if (name.compare(QLatin1StringView(order.name), Qt::CaseInsensitive) == 0 ||
-            (*order.tag && name.compare(QLatin1StringView(order.tag), Qt::CaseInsensitive) == 0))
+    const bool input = name.isEmpty() || name.compare(u"input", Qt::CaseInsensitive) == 0;
+    for (const MasterOrder& order : orders()) {
+        if (input ? order.tag.isEmpty()
+                  : !order.tag.isEmpty() && name.compare(order.tag, Qt::CaseInsensitive) == 0)
             return &order;
     }
     return nullptr;
-}
-
-QString findKey(const Order& order, const QString& typed)
-{
-    if (QLatin1StringView(order.tag) == QLatin1StringView("ownerid"))
-        return TextRules::ZeroPad(TextRules::IdToInt(typed), 5);
-    return withoutTrailingBlanks(typed).toUpper();
 }
 
 QString stateOnLeaving(const QString& typed)
@@ -68,6 +71,22 @@ QString countryOnLeaving(const QString& typed)
     return withoutTrailingBlanks(typed).toUpper() == QLatin1StringView("USA")
                ? QStringLiteral("USA")
                : typed;
+}
+
+void tidyRecord(dbf::Table& owner)
+{
+    const auto apply = [&owner](const char* field, const auto& rule) {
+        owner.setText(field, rule(QString::fromStdString(owner.text(field))).toStdString());
+    };
+    apply("state", stateOnLeaving);
+    apply("country", countryOnLeaving);
+    const auto digitsOnly = [](const QString& phone) {
+        return std::any_of(phone.begin(), phone.end(), [](QChar c) { return c.isDigit(); })
+                   ? phone
+                   : QString();
+    };
+    apply("phone", digitsOnly);
+    apply("cell", digitsOnly);
 }
 
 TypedName splitTypedName(const QString& typed)

@@ -1,37 +1,29 @@
 #pragma once
 
+#include "ui/MasterTableBrowser.h"
+
+#include <QList>
 #include <QString>
 #include <QStringView>
 
-#include <vector>
+namespace dbf
+{
+class Table;
+}
 
 // The rules of the owners table that every window working on it shares: its
-// orders, the key a Find seeks, the State and Country fields' tidying when
-// they are left, and the reading of a name typed where an owner was expected.
+// orders, the State and Country fields' tidying when they are left, and the
+// reading of a name typed where an owner was expected.
 namespace OwnerRules
 {
 
-// One order of the owners table.
-struct Order {
-    const char* tag;   // the tag name; empty for input order
-    const char* name;  // the order's name on the command line and in tests
-    QString caption;   // the Index menu item and the "Current Index = " panel
-    QString hint;      // the Index menu item's hint; may be empty
-    QString findLabel; // what Find asks for; empty where Find has no tag to search
-};
-
-// Last name, zip code, e-mail, owner ID and input order, in menu order.
-const std::vector<Order>& orders();
-// The order of a name ("name", "zip", "emailsrt", "ownerid", "input") or of a
-// tag name (matched without regard to case; "" is input order); nullptr when
-// there is none.
-const Order* orderNamed(QStringView name);
-
-// The key Find seeks for the typed text in an order: in the owner ID order the
-// text is read as a number and written in five digits as owner IDs are stored
-// ("17" gives "00017"), elsewhere trailing blanks go and the text is
-// upper-cased as the tags are.
-QString findKey(const Order& order, const QString& typed);
+// Last name, zip code, e-mail, owner ID and input order, in Index menu order.
+// Find reads owner IDs as numbers ("17" finds 00017); in input order, which
+// has no tag to search, it goes to a record number.
+const QList<MasterOrder>& orders();
+// The order of a tag name, matched without regard to case; "input" (or an
+// empty name) is input order. nullptr when there is none.
+const MasterOrder* orderNamed(QStringView name);
 
 // The State field as stored after leaving it: trailing blanks go, and a text
 // shorter than three characters is upper-cased (ny becomes NY; Ont stays).
@@ -39,6 +31,11 @@ QString stateOnLeaving(const QString& typed);
 // The Country field as stored after leaving it: any spelling of "usa" becomes
 // "USA"; everything else stays as typed.
 QString countryOnLeaving(const QString& typed);
+
+// Applies the State and Country rules to the record buffer, for a Save that
+// came (by a key) before the field was left, and blanks a phone number that
+// holds no digit (an untouched masked box reads as its dashes alone).
+void tidyRecord(dbf::Table& owner);
 
 // A name typed where an owner was expected: a last name alone, or a last
 // name, a comma and a first name (one blank after the comma is dropped).

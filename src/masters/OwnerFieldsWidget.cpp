@@ -1,0 +1,134 @@
+#include "masters/OwnerFieldsWidget.h"
+
+#include "masters/OwnerRules.h"
+#include "ui/TableModel.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QValidator>
+
+namespace
+{
+
+// Stops typing at the field's edit limit without cutting a longer value that
+// is already stored (a box's maximum length would cut it on loading, and Save
+// would then write the shortened text back).
+class TypingLimit : public QValidator
+{
+public:
+    TypingLimit(QLineEdit* box, int limit, bool upperCase)
+        : QValidator(box), box_(box), limit_(limit), upperCase_(upperCase)
+    {
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        if (upperCase_)
+            input = input.toUpper();
+        return input.size() <= limit_ || input.size() <= box_->text().size() ? Acceptable : Invalid;
+    }
+
+private:
+    QLineEdit* box_;
+    int limit_;
+    bool upperCase_;
+};
+
+// Digits in the pattern 999-999-9999, the dashes stored with them.
+const QString kPhoneMask = QStringLiteral("000-000-0000; ");
+
+} // namespace
+
+OwnerFieldsWidget::OwnerFieldsWidget(Use use, QWidget* parent) : QWidget(parent), use_(use)
+{
+    auto* form = new QFormLayout(this);
+    form->setContentsMargins(0, 0, 0, 0);
+    const bool window = use == Use::Window;
+    addBox(QStringLiteral("owner_id"), QStringLiteral("Owner ID"), 5);
+    addBox(QStringLiteral("first"), QStringLiteral("First Name"), 25);
+    addBox(QStringLiteral("last"), QStringLiteral("Last Name"), 20);
+    addBox(QStringLiteral("address"), QStringLiteral("Address"), 30);
+    addBox(QStringLiteral("city"), QStringLiteral("City"), 20);
+    addBox(QStringLiteral("state"), QStringLiteral("State"), 10);
+    addBox(QStringLiteral("zip"), QStringLiteral("Zip Code"), 10);
+    addBox(QStringLiteral("country"), QStringLiteral("Country"), 6);
+    addBox(QStringLiteral("phone"), QStringLiteral("Phone Number"), 12);
+    addBox(QStringLiteral("cell"),
+           window ? QStringLiteral("Cell Number") : QStringLiteral("Cell #"), 12);
+    addBox(QStringLiteral("email"), QStringLiteral("Email Address"), 60);
+    if (window) {
+        addBox(QStringLiteral("notes"), QStringLiteral("Notes"), 50);
+        addBox(QStringLiteral("modified"), QStringLiteral("Added/Modified"), 8);
+    }
+    for (const Box& b : std::as_const(boxes_))
+        form->addRow(b.edit->accessibleName(), b.edit);
+
+    for (const char* field : {"owner_id", "modified"}) {
+        if (QLineEdit* readOnly = box(QString::fromLatin1(field))) {
+            readOnly->setReadOnly(true);
+            readOnly->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    for (const char* field : {"phone", "cell"})
+        box(QString::fromLatin1(field))->setInputMask(kPhoneMask);
+
+    QLineEdit* state = box(QStringLiteral("state"));
+    connect(state, &QLineEdit::editingFinished, state, [state] {
+        if (state->isModified())
+            state->setText(OwnerRules::stateOnLeaving(state->text()));
+    });
+    QLineEdit* country = box(QStringLiteral("country"));
+    connect(country, &QLineEdit::editingFinished, country, [country] {
+        if (country->isModified())
+            country->setText(OwnerRules::countryOnLeaving(country->text()));
+    });
+}
+
+void OwnerFieldsWidget::addBox(const QString& field, const QString& caption, int limit)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(field);
+    edit->setAccessibleName(caption);
+    // The box's maximum length stays at (or is bound to) the stored width, so
+    // a stored value is never cut on loading; the validator holds typing to
+    // the edit limit.
+    edit->setValidator(new TypingLimit(edit, limit, field == QStringLiteral("zip")));
+    boxes_.append({field, edit});
+}
+
+QLineEdit* OwnerFieldsWidget::box(const QString& field) const
+{
+    for (const Box& b : boxes_) {
+        if (b.field == field)
+            return b.edit;
+    }
+    return nullptr;
+}
+
+QList<QLineEdit*> OwnerFieldsWidget::autoCapsBoxes() const
+{
+    QStringList fields{QStringLiteral("first"), QStringLiteral("last"), QStringLiteral("address"),
+                       QStringLiteral("city"), QStringLiteral("country")};
+    if (use_ == Use::Dialog)
+        fields << QStringLiteral("state") << QStringLiteral("zip");
+    QList<QLineEdit*> result;
+    for (const QString& field : fields)
+        result << box(field);
+    return result;
+}
+
+void OwnerFieldsWidget::load(const dbf::Table& owner)
+{
+    for (const Box& b : boxes_) {
+        b.edit->setText(TableModel::fieldText(owner, b.field));
+        b.edit->setCursorPosition(0);
+    }
+}
+
+void OwnerFieldsWidget::write(dbf::Table& owner) const
+{
+    for (const Box& b : boxes_) {
+        if (!b.edit->isReadOnly())
+            TableModel::writeField(owner, b.field, b.edit->text());
+    }
+}

@@ -1,0 +1,123 @@
+#include "masters/OwnerForm.h"
+
+#include "masters/OwnerFieldsWidget.h"
+#include "masters/OwnerListing.h"
+#include "masters/OwnerRules.h"
+#include "masters/OwnerTasks.h"
+#include "print/LabelSheetTexts.h"
+#include "storage/DataModule.h"
+#include "ui/LabelSheetWindow.h"
+#include "ui/TextListingWindow.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <exception>
+
+TOwnerForm::TOwnerForm(Tdmod& data, const KeyboardSettings& keyboard, QWidget* parent)
+    : MasterTableWindow(*data.Owners(), data.messages(), parent), data_(data),
+      fields_(new OwnerFieldsWidget(OwnerFieldsWidget::Use::Window))
+{
+    setWindowTitle(QStringLiteral("Owner's Data Base"));
+    setKeyboardSettings(keyboard);
+
+    auto* panel = new QVBoxLayout(dataPanel());
+    panel->setContentsMargins(0, 0, 0, 0);
+    panel->addWidget(fields_);
+    for (const OwnerFieldsWidget::Box& box : fields_->boxes())
+        bind(box.edit, box.field);
+    for (QLineEdit* box : fields_->autoCapsBoxes())
+        setAutoCaps(box);
+    setFirstField(fields_->box(QStringLiteral("first")));
+
+    model().setColumns({QStringLiteral("owner_id"), QStringLiteral("first"), QStringLiteral("last"),
+                        QStringLiteral("address"), QStringLiteral("city"), QStringLiteral("state"),
+                        QStringLiteral("zip"), QStringLiteral("phone"), QStringLiteral("email"),
+                        QStringLiteral("modified")});
+    for (const MasterOrder& order : OwnerRules::orders())
+        addOrder(order);
+
+    auto* reports = new QMenu(QStringLiteral("&Reports"), this);
+    menuBar()->insertMenu(tasksMenu()->menuAction(), reports);
+    listingAction_ = reports->addAction(QStringLiteral("Listing (Single line)"));
+    QMenu* labels = reports->addMenu(QStringLiteral("Address Labels"));
+    allLabelsAction_ = labels->addAction(OwnerLabels::modeText(OwnerLabelMode::All));
+    snailMailLabelsAction_ = labels->addAction(OwnerLabels::modeText(OwnerLabelMode::SnailMail));
+    connect(listingAction_, &QAction::triggered, this, &TOwnerForm::showListing);
+    connect(allLabelsAction_, &QAction::triggered, this,
+            [this] { showLabels(OwnerLabelMode::All); });
+    connect(snailMailLabelsAction_, &QAction::triggered, this,
+            [this] { showLabels(OwnerLabelMode::SnailMail); });
+
+    offerRemoveAll(OwnerTasks::kRemoveAllQuestion);
+    startBrowsing(0);
+}
+
+QAction* TOwnerForm::labelsAction(OwnerLabelMode mode) const
+{
+    return mode == OwnerLabelMode::All ? allLabelsAction_ : snailMailLabelsAction_;
+}
+
+void TOwnerForm::addDefaults()
+{
+    OwnerTasks::startNewOwner(data_);
+}
+
+bool TOwnerForm::validateSave()
+{
+    OwnerRules::tidyRecord(table());
+    return true;
+}
+
+void TOwnerForm::removeAllRecords()
+{
+    OwnerTasks::removeAllOwners(data_);
+}
+
+bool TOwnerForm::readyToWalk()
+{
+    return !browser().editing() || save();
+}
+
+void TOwnerForm::showListing()
+{
+    if (!readyToWalk())
+        return;
+    const RichListing listing = ownerListing(table());
+    refreshAll();
+    TextListingWindow window(kOwnerListingCaption, listing, this);
+    window.exec();
+}
+
+void TOwnerForm::showLabels(OwnerLabelMode mode)
+{
+    if (!readyToWalk())
+        return;
+    const int count = OwnerLabels::prepare(table(), mode);
+    const LabelStock& stock = OwnerLabels::stock();
+    LabelSheetWindow window(OwnerLabels::caption(), stock,
+                            LabelSheetTexts::forLabels(count, stock.labelsPerSheet()), this);
+    window.setIntroText(OwnerLabels::modeText(mode));
+    window.setPrintAction([this, mode](QPagedPaintDevice& device, LabelPosition start) {
+        if (!OwnerLabels::print(table(), mode, start, device).deviceFailed)
+            messages().inform(QStringLiteral("All Done!"));
+    });
+    window.exec();
+    // The labels run in last-name order; the window shows the order it had.
+    selectOrder(browser().currentOrder());
+    refreshAll();
+}
+
+void openOwnersWindow(Tdmod& data, const KeyboardSettings& keyboard, QWidget* parent)
+{
+    try {
+        data.OpenOwners();
+    } catch (const std::exception& e) {
+        data.messages().error(QString::fromStdString(e.what()));
+        return;
+    }
+    TOwnerForm window(data, keyboard, parent);
+    window.exec();
+}
