@@ -1,3 +1,5 @@
+#include "MenuCommands.h"
+
 #include "entry/MainForm.h"
 #include "storage/DataModule.h"
 #include "storage/DataRoot.h"
@@ -27,6 +29,7 @@ int main(int argc, char* argv[])
     Tdmod data(dataRoot, messages);
     SessionSettings session;
     TMainForm mainForm(data.preferences(), session, messages);
+    connectMenuCommands(mainForm, data, session);
     mainForm.show();
     return QApplication::exec();
 }

@@ -229,8 +229,47 @@ void TMainForm::connectWorkingCommands()
     enable(MenuAction::About, &TMainForm::showAbout);
 }
 
+// A command works on the open show when it or a menu above it says so.
+static bool needsShow(const MenuEntry* entry)
+{
+    for (; entry; entry = findMenuEntry(entry->parent)) {
+        if (entry->flags & MenuFlag::NeedsShow)
+            return true;
+        if (entry->parent == MenuId::Bar || entry->parent == MenuId::None)
+            break;
+    }
+    return false;
+}
+
+void TMainForm::setCommand(MenuAction id, std::function<void()> handler)
+{
+    QAction* command = action(id);
+    connect(command, &QAction::triggered, this, std::move(handler));
+    working_.insert(id);
+    command->setEnabled(showOpen_ || !needsShow(findMenuEntry(id)));
+}
+
+void TMainForm::setCloseShowBeforePreferences(std::function<void()> closeShow)
+{
+    closeShowBeforePreferences_ = std::move(closeShow);
+}
+
+void TMainForm::showShowOpenState(int showNumber, const QString& showDateText)
+{
+    showOpen_ = true;
+    setWindowTitle(QStringLiteral("Ringvale  --  Show Date of ") + showDateText);
+    for (const MenuEntry& entry : menuMap()) {
+        if (entry.isSubmenu() && (entry.flags & MenuFlag::NeedsShow))
+            menu(entry.submenu)->menuAction()->setEnabled(true);
+        else if (!entry.isSubmenu() && working_.contains(entry.action))
+            action(entry.action)->setEnabled(true);
+    }
+    showPanel_->setText(QStringLiteral("Show #  ") + QString::number(showNumber));
+}
+
 void TMainForm::showNoShowState()
 {
+    showOpen_ = false;
     setWindowTitle(kTitle);
     pages_->setCurrentWidget(noShowPicture_);
     for (const EntryButtonEntry& entry : entryButtons()) {
@@ -238,11 +277,12 @@ void TMainForm::showNoShowState()
             button(entry.id)->setEnabled(false);
     }
     for (const MenuEntry& entry : menuMap()) {
-        if (!(entry.flags & MenuFlag::NeedsShow))
-            continue;
-        QAction* shown =
-            entry.isSubmenu() ? menu(entry.submenu)->menuAction() : action(entry.action);
-        shown->setEnabled(false);
+        if (entry.isSubmenu()) {
+            if (entry.flags & MenuFlag::NeedsShow)
+                menu(entry.submenu)->menuAction()->setEnabled(false);
+        } else if (needsShow(&entry)) {
+            action(entry.action)->setEnabled(false);
+        }
     }
     showPanel_->setText(QStringLiteral("Show # "));
     recordPanel_->setText(QStringLiteral("Rec # "));
@@ -269,6 +309,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 void TMainForm::editPreferences()
 {
+    if (closeShowBeforePreferences_)
+        closeShowBeforePreferences_();
     TDefaultsForm form(preferences_, session_, this);
     form.exec();
     // The window may have written new keyboard and armband settings, or the

@@ -5,6 +5,9 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QSet>
+
+#include <functional>
 
 class Messages;
 class Preferences;
@@ -32,6 +35,16 @@ public:
     // No show open: a picture instead of the entry panel, and everything that
     // works on entries disabled.
     void showNoShowState();
+    // A show is open: its date in the title, its number in the status bar, and
+    // the menus that work on the show enabled (each command only once it works).
+    void showShowOpenState(int showNumber, const QString& showDateText);
+    bool showIsOpen() const { return showOpen_; }
+
+    // Makes a command work: connects it and enables it, at once or, for a
+    // command on the open show, while a show is open.
+    void setCommand(MenuAction id, std::function<void()> handler);
+    // Run before the preferences window opens: it closes the open show.
+    void setCloseShowBeforePreferences(std::function<void()> closeShow);
 
 protected:
     bool event(QEvent* event) override;
@@ -59,4 +72,7 @@ private:
     QLabel* showPanel_ = nullptr;
     QLabel* recordPanel_ = nullptr;
     QLabel* orderPanel_ = nullptr;
+    QSet<MenuAction> working_;
+    bool showOpen_ = false;
+    std::function<void()> closeShowBeforePreferences_;
 };

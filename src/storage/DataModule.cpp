@@ -316,6 +316,27 @@ bool Tdmod::OpenShowFile(const QString& path)
     return true;
 }
 
+bool Tdmod::OpenExistingShow()
+{
+    while (true) {
+        FileChoice choice;
+        choice.title = QStringLiteral("NUR Show Databases");
+        choice.filter = QStringLiteral("Show Databases  (*.dbf)");
+        choice.defaultSuffix = QStringLiteral("dbf");
+        choice.folder = root_.shows();
+        const QString last = ReadLastShow();
+        if (last != Preferences::kUnknown)
+            choice.fileName = QDir::fromNativeSeparators(last);
+        const auto path = messages_.openFile(choice);
+        if (!path)
+            return false;
+        if (!CheckShowFileVersion(*path))
+            return false;
+        if (OpenShowFile(*path))
+            return true;
+    }
+}
+
 void Tdmod::CloseShow()
 {
     tzDbf1_.reset();

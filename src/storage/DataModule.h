@@ -88,6 +88,9 @@ public:
     // Opens an existing show file after the version check and the show dates
     // check. Returns false (after the message) when it is refused.
     bool OpenShowFile(const QString& path);
+    // The File, Open procedure: asks for a show file until one opens or the
+    // user cancels; an old-version file ends it. True when a show is open.
+    bool OpenExistingShow();
     void CloseShow();
     // The show number read back from a show entry file name ("Show-00012-..." gives 12).
     static int ShowNumberFromFileName(const QString& fileName);

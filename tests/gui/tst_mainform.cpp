@@ -120,6 +120,27 @@ private slots:
         QVERIFY(!form.menu(MenuId::RallyJumpHeights)->menuAction()->isEnabled());
     }
 
+    void aShowOpensTheShowMenusAndOnlyTheCommandsThatWork()
+    {
+        TMainForm form(*preferences_, session_, messages_);
+        int sortKeyRuns = 0;
+        form.setCommand(MenuAction::ConfirmSortKeys, [&] { ++sortKeyRuns; });
+        QAction* confirm = form.action(MenuAction::ConfirmSortKeys);
+        QVERIFY(!confirm->isEnabled());
+
+        form.showShowOpenState(12, QStringLiteral("10-14-2006"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Ringvale  --  Show Date of 10-14-2006"));
+        QVERIFY(form.menu(MenuId::Tasks)->menuAction()->isEnabled());
+        QVERIFY(confirm->isEnabled());
+        QVERIFY(!form.action(MenuAction::AssignArmbandNumbers)->isEnabled());
+        confirm->trigger();
+        QCOMPARE(sortKeyRuns, 1);
+
+        form.showNoShowState();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Ringvale 2.6"));
+        QVERIFY(!confirm->isEnabled());
+    }
+
     void ordersAreRadioItemsPerMenu()
     {
         TMainForm form(*preferences_, session_, messages_);
