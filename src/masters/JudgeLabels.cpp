@@ -41,7 +41,7 @@ QString checkListLine(const dbf::Table& judges)
         text = column(field(judges, "judgenum") + "  " + name, 50) + column(state, 20);
     else
         text = column(name, 50) + column(state, 20);
-    return text + " [" + QString::number(judges.recno()) + u']';
+    return text + u'[' + QString::number(judges.recno()) + u']';
 }
 
 std::vector<Choice> checkList(dbf::Table& judges)

@@ -10,8 +10,14 @@
 #include <QRegularExpression>
 
 #include <filesystem>
-#include <memory>
-#include <vector>
+
+// One show's assignment table: opened here, or the one the data module
+// already holds for the open show (a second open of it would be refused).
+struct JudgeRenumbering::Assignments {
+    QString showKey;
+    dbf::Table* table = nullptr;
+    std::unique_ptr<dbf::Table> owned;
+};
 
 namespace
 {
@@ -21,52 +27,15 @@ QString text(const dbf::Table& table, const char* field)
     return QString::fromStdString(table.text(field)).trimmed();
 }
 
-// One show's assignment table: opened here, or the one the data module
-// already holds for the open show (a second open of it would be refused).
-struct Assignments {
-    QString showKey;
-    dbf::Table* table = nullptr;
-    std::unique_ptr<dbf::Table> owned;
-};
-
 bool sameFile(const QString& path, const dbf::Table* table)
 {
     std::error_code ignored;
     return table && std::filesystem::equivalent(path.toStdString(), table->path(), ignored);
 }
 
-// Every show's judge assignments, opened before any is changed. Throws
-// dbf::Error, naming the file, when one cannot be opened.
-std::vector<Assignments> openAllAssignments(Tdmod& data)
-{
-    static const QRegularExpression showFolder(QStringLiteral("^cat(\\d{5})$"),
-                                               QRegularExpression::CaseInsensitiveOption);
-    std::vector<Assignments> all;
-    const QFileInfoList folders = QDir(data.root().catalogData())
-                                      .entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo& folder : folders) {
-        const QRegularExpressionMatch match = showFolder.match(folder.fileName());
-        if (!match.hasMatch())
-            continue;
-        const QString path =
-            DataRoot::locate(folder.filePath(), TableSchemas::ShwJudges().fileName);
-        if (!QFileInfo(path).isFile())
-            continue;
-        Assignments show{match.captured(1), nullptr, nullptr};
-        if (sameFile(path, data.ShwJudges())) {
-            show.table = data.ShwJudges();
-        } else {
-            show.owned = dbf::Table::open(path.toStdString());
-            show.table = show.owned.get();
-        }
-        all.push_back(std::move(show));
-    }
-    return all;
-}
-
 // Rewrites the old number to the new one in every record, deleted ones too
 // (they come back with their number if undeleted).
-int carry(dbf::Table& table, int oldNumber, const QString& newNumber)
+int rewrite(dbf::Table& table, int oldNumber, const QString& newNumber)
 {
     int changed = 0;
     const std::uint32_t current = table.recno();
@@ -107,6 +76,8 @@ JudgeRenumbering::JudgeRenumbering(Tdmod& data) : data_(data)
     judges.go(recno_);
 }
 
+JudgeRenumbering::~JudgeRenumbering() = default;
+
 std::optional<QString> JudgeRenumbering::refusal(const QString& typed) const
 {
     if (recno_ == 0)
@@ -125,53 +96,96 @@ std::optional<QString> JudgeRenumbering::refusal(const QString& typed) const
     return std::nullopt;
 }
 
-JudgeRenumbering::Outcome JudgeRenumbering::apply(const QString& typed)
+bool JudgeRenumbering::prepare(const QString& typed, QString* why)
 {
-    Outcome outcome;
+    release();
     if (const auto refused = refusal(typed)) {
-        outcome.message = *refused;
-        return outcome;
+        *why = *refused;
+        return false;
     }
     const int oldValue = TextRules::IdToInt(oldNumber_);
     const int newValue = typed.trimmed().toInt();
-    const QString newNumber = TextRules::ZeroPad(newValue, 5);
+    newNumber_ = TextRules::ZeroPad(newValue, 5);
     // The assignments follow the number only when it leaves the table: were
     // another judge to hold it too, they would name that judge still.
-    const bool carried = oldValue > 0 && oldValue != newValue && !others_.contains(oldValue);
+    if (oldValue == 0 || oldValue == newValue || others_.contains(oldValue))
+        return true;
 
-    std::vector<Assignments> shows;
-    if (carried) {
+    static const QRegularExpression showFolder(QStringLiteral("^cat(\\d{5})$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    const QFileInfoList folders = QDir(data_.root().catalogData())
+                                      .entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    try {
+        for (const QFileInfo& folder : folders) {
+            const QRegularExpressionMatch match = showFolder.match(folder.fileName());
+            if (!match.hasMatch())
+                continue;
+            const QString path =
+                DataRoot::locate(folder.filePath(), TableSchemas::ShwJudges().fileName);
+            if (!QFileInfo(path).isFile())
+                continue;
+            auto show = std::make_unique<Assignments>();
+            show->showKey = match.captured(1);
+            if (sameFile(path, data_.ShwJudges())) {
+                show->table = data_.ShwJudges();
+            } else {
+                show->owned = dbf::Table::open(path.toStdString());
+                show->table = show->owned.get();
+            }
+            shows_.push_back(std::move(show));
+        }
+    } catch (const dbf::Error& e) {
+        release();
+        *why = "The judge number was not changed: the judge assignments of every show must "
+               "change with it, and one of them cannot be opened.;" +
+               QString::fromStdString(e.what());
+        return false;
+    }
+    return true;
+}
+
+JudgeRenumbering::Carried JudgeRenumbering::carry()
+{
+    Carried carried;
+    const int oldValue = TextRules::IdToInt(oldNumber_);
+    for (const auto& show : shows_) {
         try {
-            shows = openAllAssignments(data_);
+            carried.assignments += rewrite(*show->table, oldValue, newNumber_);
         } catch (const dbf::Error& e) {
-            outcome.message = "The judge number was not changed: the judge assignments of every "
-                              "show must be changed with it, and one cannot be opened.;" +
-                              QString::fromStdString(e.what());
-            return outcome;
+            carried.problems += "The judge assignments of show " + show->showKey +
+                                " still name judge " + TextRules::ZeroPad(oldValue, 5) + ".;" +
+                                QString::fromStdString(e.what()) + ';';
         }
     }
+    release();
+    oldNumber_ = newNumber_;
+    return carried;
+}
 
+void JudgeRenumbering::release()
+{
+    shows_.clear();
+}
+
+JudgeRenumbering::Outcome JudgeRenumbering::apply(const QString& typed)
+{
+    Outcome outcome;
+    if (!prepare(typed, &outcome.message))
+        return outcome;
     dbf::Table& judges = *data_.Judges();
     try {
         if (judges.state() == dbf::Table::State::Browse)
             judges.edit();
-        judges.setText("judgenum", newNumber.toStdString());
+        judges.setText("judgenum", newNumber_.toStdString());
         judges.post();
     } catch (const dbf::Error& e) {
+        release();
         outcome.message = "The judge number was not changed.;" + QString::fromStdString(e.what());
         return outcome;
     }
     outcome.done = true;
-    oldNumber_ = newNumber;
-
-    for (Assignments& show : shows) {
-        try {
-            outcome.assignments += carry(*show.table, oldValue, newNumber);
-        } catch (const dbf::Error& e) {
-            outcome.message += "The judge assignments of show " + show.showKey +
-                               " still name judge " + TextRules::ZeroPad(oldValue, 5) + ".;" +
-                               QString::fromStdString(e.what()) + ";";
-        }
-    }
+    const Carried carried = carry();
+    outcome.assignments = carried.assignments;
+    outcome.message = carried.problems;
     return outcome;
 }
