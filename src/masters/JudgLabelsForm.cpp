@@ -1,0 +1,243 @@
+#include "masters/JudgLabelsForm.h"
+
+#include "masters/JudgeLabels.h"
+#include "masters/JudgeOrders.h"
+#include "print/LabelSheetTexts.h"
+#include "storage/Messages.h"
+
+#include "dbf/Table.h"
+
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace
+{
+
+constexpr int RecordRole = Qt::UserRole + 1;
+const QString kSelectAll = QStringLiteral("Select All");
+const QString kDeselectAll = QStringLiteral("De-Select All");
+
+} // namespace
+
+TJudgLabels::TJudgLabels(dbf::Table& judges, Messages& messages, QWidget* parent)
+    : QDialog(parent), judges_(judges), messages_(messages), list_(new QListWidget(this)),
+      selected_(new QLabel(this)), startButtons_(new QButtonGroup(this))
+{
+    setWindowTitle(QStringLiteral("Judge Labels"));
+    const LabelStock& stock = JudgeLabels::stock();
+
+    auto* menus = new QMenuBar(this);
+    QMenu* file = menus->addMenu(QStringLiteral("&File"));
+    connect(file->addAction(QStringLiteral("Exit")), &QAction::triggered, this, &QDialog::reject);
+    QMenu* index = menus->addMenu(QStringLiteral("&Index"));
+    auto* orders = new QActionGroup(this);
+    byName_ = index->addAction(JudgeOrders::byName().menuText);
+    byState_ = index->addAction(JudgeOrders::byState().menuText);
+    for (QAction* action : {byName_, byState_}) {
+        action->setCheckable(true);
+        orders->addAction(action);
+    }
+    connect(byName_, &QAction::triggered, this, [this] { selectOrder(JudgeOrders::byName().tag); });
+    connect(byState_, &QAction::triggered, this,
+            [this] { selectOrder(JudgeOrders::byState().tag); });
+
+    // The lines are laid out in columns.
+    list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    connect(list_, &QListWidget::itemChanged, this, &TJudgLabels::countSelected);
+
+    selectAll_ = new QPushButton(kSelectAll, this);
+    selectOpposite_ = new QPushButton(QStringLiteral("Select Opposite"), this);
+    auto* print = new QPushButton(QStringLiteral("Print"), this);
+    auto* pdf = new QPushButton(QStringLiteral("Save as PDF"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel "), this);
+    connect(selectAll_, &QPushButton::clicked, this, &TJudgLabels::toggleSelectAll);
+    connect(selectOpposite_, &QPushButton::clicked, this, &TJudgLabels::selectOpposite);
+    connect(print, &QPushButton::clicked, this, &TJudgLabels::print);
+    connect(pdf, &QPushButton::clicked, this, &TJudgLabels::saveAsPdf);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* grid = new QGridLayout;
+    grid->setSpacing(2);
+    for (int k = 1; k <= stock.labelsPerSheet(); ++k) {
+        auto* button = new QPushButton(QString::number(k), this);
+        button->setCheckable(true);
+        button->setMinimumWidth(36);
+        startButtons_->addButton(button, k);
+        const LabelPosition position = LabelSheets::positionOfButton(k, stock.across);
+        grid->addWidget(button, position.row - 1, position.column - 1);
+    }
+    startButtons_->button(1)->setChecked(true);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(new QLabel(QStringLiteral("Select the Judges to have labels printed"), this));
+    left->addWidget(list_, 1);
+    left->addWidget(selected_);
+    auto* selecting = new QHBoxLayout;
+    selecting->addWidget(selectAll_);
+    selecting->addWidget(selectOpposite_);
+    selecting->addStretch();
+    left->addLayout(selecting);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(new QLabel(QStringLiteral("Select Label to start printing with"), this));
+    right->addWidget(new QLabel(stock.caption, this));
+    right->addLayout(grid);
+    right->addStretch();
+
+    auto* body = new QHBoxLayout;
+    body->addLayout(left, 1);
+    body->addLayout(right);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print);
+    buttons->addWidget(pdf);
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menus);
+    layout->addLayout(body, 1);
+    layout->addLayout(buttons);
+    resize(900, 520);
+
+    const JudgeOrder* order = JudgeOrders::find(QString::fromStdString(judges_.order()));
+    if (order == &JudgeOrders::byName())
+        byName_->setChecked(true);
+    else if (order == &JudgeOrders::byState())
+        byState_->setChecked(true);
+    rebuild();
+}
+
+QAbstractButton* TJudgLabels::startButton(int label) const
+{
+    return startButtons_->button(label);
+}
+
+QAction* TJudgLabels::orderAction(const QString& tag) const
+{
+    return tag == JudgeOrders::byState().tag ? byState_ : byName_;
+}
+
+LabelPosition TJudgLabels::startPosition() const
+{
+    return LabelSheets::positionOfButton(startButtons_->checkedId(), JudgeLabels::stock().across);
+}
+
+std::set<std::uint32_t> TJudgLabels::ticked() const
+{
+    std::set<std::uint32_t> records;
+    for (int row = 0; row < list_->count(); ++row)
+        if (list_->item(row)->checkState() == Qt::Checked)
+            records.insert(list_->item(row)->data(RecordRole).toUInt());
+    return records;
+}
+
+void TJudgLabels::rebuild()
+{
+    // Ticks stay with their judges when the order changes.
+    const std::set<std::uint32_t> keep = ticked();
+    const QSignalBlocker quiet(list_);
+    list_->clear();
+    for (const JudgeLabels::Choice& choice : JudgeLabels::checkList(judges_)) {
+        auto* item = new QListWidgetItem(choice.line, list_);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(keep.contains(choice.recno) ? Qt::Checked : Qt::Unchecked);
+        item->setData(RecordRole, choice.recno);
+    }
+    countSelected();
+}
+
+void TJudgLabels::countSelected()
+{
+    selected_->setText(JudgeLabels::selectedText(int(ticked().size())));
+}
+
+void TJudgLabels::selectOrder(const QString& tag)
+{
+    judges_.setOrder(tag.toStdString());
+    orderAction(tag)->setChecked(true);
+    rebuild();
+}
+
+void TJudgLabels::toggleSelectAll()
+{
+    const bool select = selectAll_->text() == kSelectAll;
+    const QSignalBlocker quiet(list_);
+    for (int row = 0; row < list_->count(); ++row)
+        list_->item(row)->setCheckState(select ? Qt::Checked : Qt::Unchecked);
+    selectAll_->setText(select ? kDeselectAll : kSelectAll);
+    countSelected();
+}
+
+void TJudgLabels::selectOpposite()
+{
+    const QSignalBlocker quiet(list_);
+    for (int row = 0; row < list_->count(); ++row) {
+        QListWidgetItem* item = list_->item(row);
+        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    }
+    countSelected();
+}
+
+bool TJudgLabels::anyTicked()
+{
+    if (!ticked().empty())
+        return true;
+    messages_.inform(QStringLiteral("Tick the judges to print labels for."));
+    return false;
+}
+
+void TJudgLabels::printTo(QPagedPaintDevice& device)
+{
+    LabelRecordList records = JudgeLabels::selection(judges_, ticked());
+    if (!JudgeLabels::print(records, device, startPosition()).deviceFailed)
+        messages_.inform(JudgeLabels::doneMessage);
+}
+
+bool TJudgLabels::printToPdf(const QString& path)
+{
+    LabelRecordList records = JudgeLabels::selection(judges_, ticked());
+    QString error;
+    if (JudgeLabels::savePdf(records, path, startPosition(), &error).deviceFailed) {
+        messages_.error(error);
+        return false;
+    }
+    messages_.inform(JudgeLabels::doneMessage);
+    return true;
+}
+
+void TJudgLabels::print()
+{
+    if (!anyTicked())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(LabelRun::jobTitle);
+    // Labels are placed from the paper's edge.
+    printer.setFullPage(true);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printTo(printer);
+}
+
+void TJudgLabels::saveAsPdf()
+{
+    if (!anyTicked())
+        return;
+    FileChoice choice;
+    choice.title = QStringLiteral("Save as PDF");
+    choice.filter = QStringLiteral("PDF files (*.pdf)");
+    choice.defaultSuffix = QStringLiteral("pdf");
+    choice.mustExist = false;
+    if (const auto path = messages_.saveFile(choice))
+        printToPdf(*path);
+}

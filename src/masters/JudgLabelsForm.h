@@ -1,0 +1,69 @@
+#pragma once
+
+#include "print/LabelStock.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <set>
+
+namespace dbf
+{
+class Table;
+}
+class Messages;
+class QAbstractButton;
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QPagedPaintDevice;
+class QPushButton;
+
+// "Judge Labels": tick the judges to print address labels for, choose the
+// label of the first sheet to start with, print. Follows the label sheet
+// window, with a check list of its own in place of the count lines.
+class TJudgLabels : public QDialog
+{
+    Q_OBJECT
+public:
+    // Lists the judges in the table's current order.
+    TJudgLabels(dbf::Table& judges, Messages& messages, QWidget* parent = nullptr);
+
+    QListWidget* checkList() const { return list_; }
+    QLabel* selectedLabel() const { return selected_; }
+    QPushButton* selectAllButton() const { return selectAll_; }
+    QPushButton* selectOppositeButton() const { return selectOpposite_; }
+    QAbstractButton* startButton(int label) const;
+    QAction* orderAction(const QString& tag) const;
+
+    std::set<std::uint32_t> ticked() const;
+    LabelPosition startPosition() const;
+
+    // The labels of the ticked judges onto a device from the start position.
+    void printTo(QPagedPaintDevice& device);
+    bool printToPdf(const QString& path);
+
+public slots:
+    // "Last Name" or "State": the table's order, and the list rebuilt.
+    void selectOrder(const QString& tag);
+    void toggleSelectAll();
+    void selectOpposite();
+    void print();
+    void saveAsPdf();
+
+private:
+    void rebuild();
+    void countSelected();
+    bool anyTicked();
+
+    dbf::Table& judges_;
+    Messages& messages_;
+    QListWidget* list_;
+    QLabel* selected_;
+    QPushButton* selectAll_;
+    QPushButton* selectOpposite_;
+    QButtonGroup* startButtons_;
+    QAction* byName_;
+    QAction* byState_;
+};
