@@ -1,0 +1,113 @@
+#include "CliRun.h"
+#include "TempDir.h"
+
+#include "setup/ShowDatesRecord.h"
+#include "storage/DataRoot.h"
+#include "storage/Preferences.h"
+#include "storage/TableSchemas.h"
+
+#include "dbf/Table.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+// ringvale-cli show new: its output and refusals are what scripts rely on.
+
+namespace
+{
+
+std::string s(const QString& text)
+{
+    return text.toStdString();
+}
+
+class CliShowNew : public ::testing::Test
+{
+protected:
+    CliShowNew() { DataRoot(root).layOut(); }
+
+    // The data root goes last: every command takes it wherever it stands.
+    CliRun run(QStringList arguments) const
+    {
+        arguments << QStringLiteral("--data-dir") << root;
+        return runCli(arguments);
+    }
+
+    ShowDatesRecord showDates(int number) const
+    {
+        const auto table =
+            dbf::Table::open(DataRoot(root).tableFile(TableSchemas::ShowDates()).toStdString(),
+                             dbf::Table::Access::ReadOnly);
+        for (std::uint32_t r = 1; r <= table->recordCount(); ++r) {
+            table->go(r);
+            if (table->number("show_num") == number)
+                return ShowDatesRecord::read(*table);
+        }
+        ADD_FAILURE() << "no show " << number;
+        return {};
+    }
+
+    TempDir dir;
+    const QString root = QString::fromStdString((dir / "root").string());
+};
+
+} // namespace
+
+TEST_F(CliShowNew, CreatesTheShowAndPrintsItsNumberAndFile)
+{
+    const CliRun created = run({"show", "new", "--date", "2006-10-13", "--trials", "3", "--offer",
+                                "1:OR,2:rr", "--offer", "3:Rctm", "--trial-date", "3:2006-10-20",
+                                "--obed-event", "1:2006123456", "--rally-event", "2:2006654321"});
+    ASSERT_EQ(created.exitCode, 0) << s(created.err);
+    EXPECT_EQ(s(created.out), "1\tshows/Show-00001-10-13-2006.dbf\n");
+
+    const CliRun shows = run({"shows"});
+    EXPECT_EQ(shows.exitCode, 0) << s(shows.err);
+    EXPECT_EQ(s(shows.out), "1\t2006-10-13\t3\tshows/Show-00001-10-13-2006.dbf\t0\n");
+    EXPECT_TRUE(QFileInfo(root + "/catdata/cat00001/indexs").isDir());
+    EXPECT_TRUE(Preferences(root).lastOpenedShow().endsWith("Show-00001-10-13-2006.dbf"))
+        << s(Preferences(root).lastOpenedShow());
+
+    const ShowDatesRecord record = showDates(1);
+    EXPECT_EQ(record.of(2).date, QDate(2006, 10, 14));
+    EXPECT_EQ(record.of(3).date, QDate(2006, 10, 20));
+    EXPECT_TRUE(record.of(1).offered[0]);
+    EXPECT_TRUE(record.of(2).offered[13]);
+    EXPECT_TRUE(record.of(3).offered[18]);
+    EXPECT_FALSE(record.of(1).offered[13]);
+    EXPECT_EQ(s(record.of(1).obedienceEvent), "2006123456");
+    EXPECT_EQ(s(record.of(2).rallyEvent), "2006654321");
+
+    const CliRun second =
+        run({"show", "new", "--date", "2006-11-03", "--trials", "1", "--offer", "1:opn"});
+    EXPECT_EQ(s(second.out), "2\tshows/Show-00002-11-03-2006.dbf\n") << s(second.err);
+}
+
+TEST_F(CliShowNew, ARefusalExitsOneWithTheWindowsMessage)
+{
+    const CliRun refused = run({"show", "new", "--date", "2006-10-13", "--trials", "2"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(s(refused.out), "");
+    EXPECT_TRUE(refused.err.contains("You haven't indicated any classes!  Please do so."))
+        << s(refused.err);
+    EXPECT_EQ(s(run({"shows"}).out), "");
+    EXPECT_TRUE(QDir(root + "/shows").isEmpty());
+}
+
+TEST_F(CliShowNew, CommandLinesItCannotReadAreUsageErrors)
+{
+    for (const QStringList& arguments :
+         {QStringList{"show", "new", "--trials", "1", "--offer", "1:or"},
+          QStringList{"show", "new", "--date", "10/13/2006", "--trials", "1", "--offer", "1:or"},
+          QStringList{"show", "new", "--date", "2006-10-13", "--trials", "5", "--offer", "1:or"},
+          QStringList{"show", "new", "--date", "2006-10-13", "--trials", "1", "--offer", "2:or"},
+          QStringList{"show", "new", "--date", "2006-10-13", "--trials", "1", "--offer", "1:orna"},
+          QStringList{"show", "new", "--date", "2006-10-13", "--trials", "2", "--offer", "1:or",
+                      "--trial-date", "1:2006-10-14"}}) {
+        const CliRun refused = run(arguments);
+        EXPECT_EQ(refused.exitCode, 2) << s(arguments.join(' ')) << "\n" << s(refused.err);
+    }
+    EXPECT_EQ(s(run({"shows"}).out), "");
+}
