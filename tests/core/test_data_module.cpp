@@ -330,3 +330,23 @@ TEST_F(DataModuleTest, EntryValuesFromTheFlags)
     EXPECT_EQ(s(data.maxLinkCodes()[0]), "B");
     EXPECT_EQ(s(data.maxLinkCodes()[1]), "");
 }
+
+TEST_F(DataModuleTest, OpenExistingShowAsksAgainUntilAShowOpensOrTheUserCancels)
+{
+    fixture.addShowDates(12, QDate(2006, 10, 14), 1);
+    data.CreateShowEntryTable(12, "10/14/2006");
+    data.CreateShowEntryTable(7, "05/06/2007"); // no show dates record
+    data.CloseShow();
+    const QString shows = fixture.root() + "/shows/";
+    messages.answerText(shows + "Show-00007-05-06-2007.dbf");
+    messages.answerText(shows + "Show-00012-10-14-2006.dbf");
+    ASSERT_TRUE(data.OpenExistingShow());
+    EXPECT_EQ(data.currentShowNumber(), 12);
+    EXPECT_EQ(s(messages.texts.join("|")),
+              "NUR Show Databases|This file does not contain a valid Show #.  Please try "
+              "again.|NUR Show Databases");
+
+    data.CloseShow();
+    EXPECT_FALSE(data.OpenExistingShow()) << "cancelled";
+    EXPECT_FALSE(data.showOpen());
+}
