@@ -1,0 +1,8 @@
+#include "setup/ClassReportForm.h"
+
+#include "setup/ClassListingReport.h"
+
+TClassReportForm::TClassReportForm(dbf::Table& classes, const QString& tag, QWidget* parent)
+    : TrbReportForm(std::make_unique<ClassListingReport>(classes, tag), parent)
+{
+}

@@ -1,0 +1,91 @@
+#include "setup/CatGroupListing.h"
+
+#include "DataRootFixture.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class CatGroupListings : public ::testing::Test
+{
+protected:
+    CatGroupListings()
+    {
+        fixture.data().OpenCatGroups();
+        dbf::Table& groups = this->groups();
+        groups.zap();
+        add("Rally", "RNV", "RALLY NOVICE", {"Q 70", "", "Time breaks ties", ""});
+        add("Obedience", "nov", "NOVICE", {"", "", "", ""});
+        add("Obedience", "OLD", "GONE", {"x", "", "", ""});
+        groups.setDeleted(true);
+        add("Obedience", "OPN", "OPEN", {" Rosettes ", "", "HC", ""});
+    }
+
+    dbf::Table& groups() { return *fixture.data().CatGroups(); }
+
+    void add(const char* section, const char* code, const char* header,
+             const std::array<const char*, 4>& footers)
+    {
+        groups().append();
+        groups().setText("section", section);
+        groups().setText("catgroup", code);
+        groups().setText("header", header);
+        for (int i = 0; i < 4; ++i)
+            groups().setText("footer" + std::to_string(i + 1), footers[i]);
+        groups().post();
+    }
+
+    DataRootFixture fixture;
+};
+
+QStringList expected(std::initializer_list<const char*> lines)
+{
+    QStringList out;
+    for (const char* line : lines)
+        out << QString::fromUtf8(line);
+    return out;
+}
+
+TEST_F(CatGroupListings, ListOfCodesInSectionOrder)
+{
+    EXPECT_EQ(CatGroupListing::lines(groups(), CatGroupListing::Kind::Codes),
+              expected({" ", "Obedience      \tnov\tNOVICE", "Obedience      \tOPN\tOPEN",
+                        "Rally          \tRNV\tRALLY NOVICE"}));
+}
+
+TEST_F(CatGroupListings, FullListWithTheFootersThatAreFilled)
+{
+    groups().go(2);
+    EXPECT_EQ(CatGroupListing::lines(groups(), CatGroupListing::Kind::Full),
+              expected({" ", "nov\tObedience\tNOVICE", " ", "OPN\tObedience\tOPEN", "\t\tRosettes",
+                        "\t\tHC", " ", "RNV\tRally\tRALLY NOVICE", "\t\tQ 70",
+                        "\t\tTime breaks ties", " "}));
+    EXPECT_EQ(groups().order(), "GroupKEY");
+    EXPECT_EQ(groups().recno(), 2u) << "the record stays current";
+}
+
+TEST_F(CatGroupListings, SavedAsTextAndPrintedWithTabsSetOut)
+{
+    const QStringList lines = CatGroupListing::lines(groups(), CatGroupListing::Kind::Full);
+    const QString file = fixture.root() + "/groups.txt";
+    QString error;
+    ASSERT_TRUE(CatGroupListing::saveText(file, lines, &error)) << error.toStdString();
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly | QIODevice::Text));
+    EXPECT_EQ(QString::fromUtf8(saved.readAll()), lines.join('\n') + '\n');
+
+    const CanvasListing printout = CatGroupListing::printout(lines, CatGroupListing::font());
+    EXPECT_EQ(printout.layout().heading.toStdString(), "Catalog Grouping Codes");
+    EXPECT_EQ(printout.layout().font.pointSize(), 12);
+    EXPECT_EQ(printout.lines().at(1).toStdString(), "nov     Obedience       NOVICE");
+    EXPECT_EQ(printout.lines().at(4).toStdString(), "                Rosettes");
+
+    EXPECT_FALSE(
+        CatGroupListing::saveText(fixture.root() + "/no/such/folder/x.txt", lines, &error));
+    EXPECT_TRUE(error.contains("no/such/folder")) << error.toStdString();
+}
+
+} // namespace
