@@ -148,6 +148,8 @@ void Tjudgeform::afterRecordShown()
     for (const QString& field : kPhoneFields) {
         QLineEdit* phone = box(field);
         const QString value = TableModel::fieldText(table(), field);
+        // Changing the mask is no typing: it must not start an edit.
+        const QSignalBlocker quiet(phone);
         phone->setInputMask(fitsPhoneMask(value) ? kPhoneMask : QString());
         phone->setText(value);
     }
@@ -155,12 +157,20 @@ void Tjudgeform::afterRecordShown()
 
 void Tjudgeform::addDefaults()
 {
-    for (const QString& field : kPhoneFields)
+    // Finding the number walks the table, which ends the insert just begun;
+    // the new record starts again once the number is known. Without one (all
+    // 99999 are used, and the secretary was told) there is no new record.
+    const std::optional<QString> number = data_.NextJudgeNumber();
+    if (table().state() != dbf::Table::State::Browse)
+        table().cancel();
+    if (!number)
+        return;
+    table().append();
+    table().setText("judgenum", number->toStdString());
+    for (const QString& field : kPhoneFields) {
+        const QSignalBlocker quiet(box(field));
         box(field)->setInputMask(kPhoneMask);
-    // Without a number (all 99999 are used, and the secretary was told) the
-    // new judge cannot be saved; see validateSave.
-    if (const auto number = data_.NextJudgeNumber())
-        table().setText("judgenum", number->toStdString());
+    }
 }
 
 bool Tjudgeform::validateSave()
@@ -180,9 +190,6 @@ bool Tjudgeform::validateSave()
             return false;
         }
         table().setText("judgenum", renumbering_->newNumber().toStdString());
-    } else if (table().text("judgenum").empty()) {
-        messages().inform(QStringLiteral("This judge has no judge number and cannot be saved."));
-        return false;
     }
     return true;
 }
