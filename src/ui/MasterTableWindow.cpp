@@ -416,8 +416,7 @@ void MasterTableWindow::add()
     model_->refresh();
     loadFields();
     showRecord();
-    if (firstField_)
-        firstField_->setFocus();
+    focusFirstField();
 }
 
 void MasterTableWindow::edit()
@@ -428,8 +427,18 @@ void MasterTableWindow::edit()
     if (!runGuarded([&] { started = browser_.startEdit(); }) || !started)
         return;
     showRecord();
-    if (firstField_)
-        firstField_->setFocus();
+    focusFirstField();
+}
+
+void MasterTableWindow::focusFirstField()
+{
+    if (!firstField_)
+        return;
+    firstField_->setFocus();
+    // A window that edits in its grid starts typing in the record's first cell.
+    const int row = model_->currentRow();
+    if (firstField_ == grid_ && row >= 0)
+        grid_->edit(model_->index(row, 0));
 }
 
 void MasterTableWindow::toggleDeleted()
@@ -554,6 +563,10 @@ bool MasterTableWindow::handleDataEntryKey(QKeyEvent* key)
 
 bool MasterTableWindow::handleGridKey(QKeyEvent* key)
 {
+    // Enter ends the cell's typing and nothing more: it must not reach the
+    // window's default button, which would save the record behind the grid's back.
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        return true;
     // Escape in the grid abandons the record's edit; with a cell editor open the
     // editor takes the key first and only closes itself.
     if (key->key() != Qt::Key_Escape || !browser_.editing())

@@ -116,7 +116,8 @@ public:
     void bind(QComboBox* box, const QString& field);
     // A box that turns pink with the bound ones but is not bound.
     void addColouredField(QWidget* widget);
-    // The box Add and Edit put the focus in.
+    // The box Add and Edit put the focus in; given the grid, they open the
+    // current record's first cell.
     void setFirstField(QWidget* widget) { firstField_ = widget; }
     // Selects the order, leaves any edit, re-reads the table and the display.
     void startBrowsing(int orderIndex);
@@ -178,6 +179,7 @@ private:
 
     QPushButton* makeButton(const QString& caption, const QString& hint);
     void updateButtons();
+    void focusFirstField();
     void paintDeletion(bool deleted);
     void followGrid(const QModelIndex& current);
     void selectGridRow();
