@@ -126,6 +126,7 @@ struct PdfWord {
     int page;
     double x;
     double y;
+    double right;
 };
 
 QString unescaped(QString text)
@@ -144,7 +145,7 @@ std::vector<PdfWord> wordsOf(const QString& pdf)
     EXPECT_TRUE(process.waitForFinished(30000));
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
     static const QRegularExpression pattern(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
     std::vector<PdfWord> words;
     int page = 0;
     for (auto it = pattern.globalMatch(html); it.hasNext();) {
@@ -152,8 +153,8 @@ std::vector<PdfWord> wordsOf(const QString& pdf)
         if (m.captured(0) == "<page ")
             ++page;
         else
-            words.push_back({unescaped(m.captured(3)), page, m.captured(1).toDouble(),
-                             m.captured(2).toDouble()});
+            words.push_back({unescaped(m.captured(4)), page, m.captured(1).toDouble(),
+                             m.captured(2).toDouble(), m.captured(3).toDouble()});
     }
     return words;
 }
@@ -230,6 +231,26 @@ TEST(JudgesListPrint, HeadingAndLinesFallOnTheirLinesOfEveryPage)
     ASSERT_TRUE(heading2);
     EXPECT_NEAR(heading2->y, heading->y, 0.1);
     EXPECT_NEAR(next->y - heading2->y, lineHeight, 0.1) << "later pages go on from line 4";
+}
+
+TEST(JudgesListPrint, LongLinesGoOnOverTheNextLineRatherThanOffThePage)
+{
+    const QString address = "1234 Long Meadow Road Apartment 5  Albuquerque, NM  87101";
+    const QStringList lines{" ", "Margaret Featherstonehaugh  \t505-555-1212\t" + address +
+                                     "\tmaggie.featherstonehaugh@example.org"};
+    TempDir dir;
+    const QString pdf = QString::fromStdString((dir / "list.pdf").string());
+    QString error;
+    ASSERT_TRUE(JudgesList::savePdf(lines, pdf, &error)) << error.toStdString();
+    const auto words = wordsOf(pdf);
+    const PdfWord* email = wordOf(words, "maggie.featherstonehaugh@example.org");
+    ASSERT_TRUE(email);
+    const PdfWord* name = wordOf(words, "Margaret");
+    ASSERT_TRUE(name);
+    EXPECT_GT(email->y, name->y) << "the e-mail goes on the next line";
+    const double paperRight = 215.9 * 72 / 25.4 - 18; // less the quarter-inch border
+    for (const PdfWord& word : words)
+        EXPECT_LE(word.right, paperRight) << word.text.toStdString();
 }
 
 TEST_F(JudgesTest, CheckListLinesKeepTheRecordNumberInItsColumn)
