@@ -7,37 +7,41 @@
 #include <QLineEdit>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace
 {
-
-// Stops typing at the field's edit limit without cutting a longer value that
-// is already stored (a box's maximum length would cut it on loading, and Save
-// would then write the shortened text back).
-class TypingLimit : public QValidator
-{
-public:
-    TypingLimit(QLineEdit* box, int limit, bool upperCase)
-        : QValidator(box), box_(box), limit_(limit), upperCase_(upperCase)
-    {
-    }
-
-    State validate(QString& input, int&) const override
-    {
-        if (upperCase_)
-            input = input.toUpper();
-        return input.size() <= limit_ || input.size() <= box_->text().size() ? Acceptable : Invalid;
-    }
-
-private:
-    QLineEdit* box_;
-    int limit_;
-    bool upperCase_;
-};
 
 // Digits in the pattern 999-999-9999, the dashes stored with them.
 const QString kPhoneMask = QStringLiteral("000-000-0000; ");
 
 } // namespace
+
+// Stops typing at the field's edit limit, or at the length of a longer value
+// that was stored before: a box's maximum length would cut such a value on
+// loading, and Save would write the shortened text back.
+class OwnerFieldsWidget::TypingLimit : public QValidator
+{
+public:
+    TypingLimit(QObject* parent, int limit, bool upperCase)
+        : QValidator(parent), limit_(limit), allowed_(limit), upperCase_(upperCase)
+    {
+    }
+
+    void allow(qsizetype storedLength) { allowed_ = std::max<qsizetype>(limit_, storedLength); }
+
+    State validate(QString& input, int&) const override
+    {
+        if (upperCase_)
+            input = input.toUpper();
+        return input.size() <= allowed_ ? Acceptable : Invalid;
+    }
+
+private:
+    qsizetype limit_;
+    qsizetype allowed_;
+    bool upperCase_;
+};
 
 OwnerFieldsWidget::OwnerFieldsWidget(Use use, QWidget* parent) : QWidget(parent), use_(use)
 {
@@ -92,8 +96,10 @@ void OwnerFieldsWidget::addBox(const QString& field, const QString& caption, int
     // The box's maximum length stays at (or is bound to) the stored width, so
     // a stored value is never cut on loading; the validator holds typing to
     // the edit limit.
-    edit->setValidator(new TypingLimit(edit, limit, field == QStringLiteral("zip")));
+    auto* typing = new TypingLimit(edit, limit, field == QStringLiteral("zip"));
+    edit->setValidator(typing);
     boxes_.append({field, edit});
+    limits_.append(typing);
 }
 
 QLineEdit* OwnerFieldsWidget::box(const QString& field) const
@@ -117,12 +123,19 @@ QList<QLineEdit*> OwnerFieldsWidget::autoCapsBoxes() const
     return result;
 }
 
+void OwnerFieldsWidget::allowStoredLengths()
+{
+    for (int i = 0; i < boxes_.size(); ++i)
+        limits_.at(i)->allow(boxes_.at(i).edit->text().size());
+}
+
 void OwnerFieldsWidget::load(const dbf::Table& owner)
 {
     for (const Box& b : boxes_) {
         b.edit->setText(TableModel::fieldText(owner, b.field));
         b.edit->setCursorPosition(0);
     }
+    allowStoredLengths();
 }
 
 void OwnerFieldsWidget::write(dbf::Table& owner) const

@@ -37,14 +37,21 @@ public:
     // country, and in the dialog also state and zip code.
     QList<QLineEdit*> autoCapsBoxes() const;
 
+    // Lets a box keep a stored value longer than its edit limit (the limit
+    // holds only for typing); call it after the boxes were loaded.
+    void allowStoredLengths();
+
     // The dialog's own reading and writing of the record buffer; the window
     // binds the boxes instead. Read-only boxes are not written.
     void load(const dbf::Table& owner);
     void write(dbf::Table& owner) const;
 
 private:
+    class TypingLimit;
+
     void addBox(const QString& field, const QString& caption, int limit);
 
     Use use_;
     QList<Box> boxes_;
+    QList<TypingLimit*> limits_;
 };

@@ -76,6 +76,11 @@ void TOwnerForm::removeAllRecords()
     OwnerTasks::removeAllOwners(data_);
 }
 
+void TOwnerForm::afterRecordShown()
+{
+    fields_->allowStoredLengths();
+}
+
 bool TOwnerForm::readyToWalk()
 {
     return !browser().editing() || save();

@@ -29,6 +29,7 @@ protected:
     void addDefaults() override;
     bool validateSave() override;
     void removeAllRecords() override;
+    void afterRecordShown() override;
 
 private:
     // The listing and the labels walk the table; an edit is saved first.
