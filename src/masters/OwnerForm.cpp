@@ -28,6 +28,9 @@ TOwnerForm::TOwnerForm(Tdmod& data, const KeyboardSettings& keyboard, QWidget* p
     panel->addWidget(fields_);
     for (const OwnerFieldsWidget::Box& box : fields_->boxes())
         bind(box.edit, box.field);
+    // Binding limits a box to the stored width, 8 for a date, but the date
+    // shows as MM/DD/YYYY.
+    fields_->box(QStringLiteral("modified"))->setMaxLength(10);
     for (QLineEdit* box : fields_->autoCapsBoxes())
         setAutoCaps(box);
     setFirstField(fields_->box(QStringLiteral("first")));
