@@ -523,4 +523,19 @@ bool Table::deleted() const
     return buffer_[0] == '*';
 }
 
+std::string Table::textAt(std::uint32_t recno, std::string_view name) const
+{
+    if (recno == 0 || recno > recordCount_)
+        throw Error(path_.string() + ": no record " + std::to_string(recno));
+    const FieldDef& f = field(name);
+    return cp437::toUtf8(trimRight({recordData(recno) + f.offset, std::size_t(f.width)}));
+}
+
+bool Table::deletedAt(std::uint32_t recno) const
+{
+    if (recno == 0 || recno > recordCount_)
+        throw Error(path_.string() + ": no record " + std::to_string(recno));
+    return recordData(recno)[0] == '*';
+}
+
 } // namespace dbf

@@ -118,6 +118,10 @@ public:
     bool logical(std::string_view field) const;
     bool logical(int position) const;
     bool deleted() const;
+    // A field of any record as stored in the file, read without moving the
+    // cursor or touching the record buffer (so an edit in progress stays).
+    std::string textAt(std::uint32_t recno, std::string_view field) const;
+    bool deletedAt(std::uint32_t recno) const;
 
     // Setters change the record buffer. In Edit and Insert state post() saves
     // it; in Browse state the buffer is written only by writeRecord() or

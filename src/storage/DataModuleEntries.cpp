@@ -60,18 +60,14 @@ void Tdmod::RefreshMaxLinkCodes()
         return;
     static const char* const fields[] = {"bracecode", "teamcode", "pairscode", "rctmcode",
                                          "rtmcode"};
-    dbf::Table& entries = *tzDbf1_;
-    const std::uint32_t saved = entries.recno();
+    const dbf::Table& entries = *tzDbf1_;
     for (std::uint32_t r = 1; r <= entries.recordCount(); ++r) {
-        entries.go(r);
         for (int i = 0; i < 5; ++i) {
-            const QString code = text(entries, fields[i]);
+            const QString code = QString::fromStdString(entries.textAt(r, fields[i]));
             if (code > maxLinkCodes_[i])
                 maxLinkCodes_[i] = code;
         }
     }
-    if (saved != 0)
-        entries.go(saved);
 }
 
 int Tdmod::EnteredClassLists(std::uint32_t recno)
@@ -156,16 +152,12 @@ QString Tdmod::DogTitledName(std::uint32_t recno)
 
 QString Tdmod::JuniorIdForArmband(const QString& armband)
 {
-    dbf::Table& entries = *tzDbf1_;
+    const dbf::Table& entries = *tzDbf1_;
     const QString wanted = armband.trimmed().toUpper();
-    const std::uint32_t saved = entries.recno();
-    QString found;
-    for (std::uint32_t r = 1; r <= entries.recordCount() && found.isNull(); ++r) {
-        entries.go(r);
-        if (!entries.deleted() && text(entries, "arm").toUpper() == wanted)
-            found = text(entries, "junior_id");
+    for (std::uint32_t r = 1; r <= entries.recordCount(); ++r) {
+        if (!entries.deletedAt(r) &&
+            QString::fromStdString(entries.textAt(r, "arm")).trimmed().toUpper() == wanted)
+            return QString::fromStdString(entries.textAt(r, "junior_id"));
     }
-    if (saved != 0)
-        entries.go(saved);
-    return found.isNull() ? QString() : found;
+    return {};
 }

@@ -248,14 +248,10 @@ std::optional<QString> Tdmod::nextNumber(dbf::Table& table, const char* field, c
     int highest = 0;
     std::vector<dbf::Table*> tables = {&table};
     tables.insert(tables.end(), alsoUsing.begin(), alsoUsing.end());
-    for (dbf::Table* t : tables) {
-        const std::uint32_t saved = t->recno();
-        for (std::uint32_t r = 1; r <= t->recordCount(); ++r) {
-            t->go(r);
-            highest = std::max(highest, TextRules::IdToInt(QString::fromStdString(t->text(field))));
-        }
-        if (saved != 0)
-            t->go(saved);
+    for (const dbf::Table* t : tables) {
+        for (std::uint32_t r = 1; r <= t->recordCount(); ++r)
+            highest =
+                std::max(highest, TextRules::IdToInt(QString::fromStdString(t->textAt(r, field))));
     }
     if (highest >= TextRules::kLargestId) {
         messages_.error("Cannot create a new " + what + ": " + what +

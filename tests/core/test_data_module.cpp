@@ -248,6 +248,13 @@ TEST_F(DataModuleTest, NextIdsCountDeletedRecordsPast32767AndDogsOfPackedOwners)
     dogs.post();
     EXPECT_EQ(data.NextOwnerId(), QString("40001")) << "a dog still references owner 40000";
 
+    owners.append();
+    owners.setText("last", "Newcomer");
+    EXPECT_EQ(data.NextOwnerId(), QString("40001"));
+    EXPECT_EQ(owners.state(), dbf::Table::State::Insert) << "asking for an ID keeps the new owner";
+    owners.post();
+    EXPECT_EQ(owners.text("last"), "Newcomer");
+
     dbf::Table& judges = *data.Judges();
     judges.append();
     judges.setText("judgenum", "99999");
