@@ -65,8 +65,9 @@ TEST(DataRoot, FirstStartLaysOutTheFoldersAndTables)
                                             dbf::Table::Access::ReadOnly);
         EXPECT_EQ(table->fields(), e.schema.fields) << s(e.schema.component);
         EXPECT_EQ(table->fields().size(), e.fields) << s(e.schema.component);
-        if (e.recordLength)
+        if (e.recordLength) {
             EXPECT_EQ(table->recordLength(), e.recordLength);
+        }
         EXPECT_EQ(table->recordCount(), e.records) << s(e.schema.component);
     }
 }
