@@ -6,8 +6,14 @@ CliRun runProgram(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+    // A program that did not start, or never finished, must not pass for one
+    // that ended well: QProcess reports exit code 0 until a process has ended.
+    const bool finished = process.waitForFinished(60000);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return {finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }

@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// Runs ringvale-cli (or another program) and keeps what it printed.
+// Runs ringvale-cli (or another program) and keeps what it printed. A program
+// that cannot start or runs past a minute ends with exit code -1.
 struct CliRun {
     int exitCode = -1;
     QString out;
