@@ -3,6 +3,8 @@
 #include "masters/JudgeRenumbering.h"
 #include "masters/JudgesList.h"
 
+#include "CliRun.h"
+#include "PdfText.h"
 #include "ScriptedMessages.h"
 #include "TempDir.h"
 
@@ -11,8 +13,6 @@
 #include "storage/DataRoot.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -120,53 +120,6 @@ protected:
     std::unique_ptr<Tdmod> data;
 };
 
-// A word of a PDF page as pdftotext places it, in points from the top-left corner.
-struct PdfWord {
-    QString text;
-    int page;
-    double x;
-    double y;
-    double right;
-};
-
-QString unescaped(QString text)
-{
-    return text.replace("&apos;", "'")
-        .replace("&quot;", "\"")
-        .replace("&lt;", "<")
-        .replace("&gt;", ">")
-        .replace("&amp;", "&");
-}
-
-std::vector<PdfWord> wordsOf(const QString& pdf)
-{
-    QProcess process;
-    process.start("pdftotext", {"-bbox", pdf, "-"});
-    EXPECT_TRUE(process.waitForFinished(30000));
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression pattern(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
-    std::vector<PdfWord> words;
-    int page = 0;
-    for (auto it = pattern.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0) == "<page ")
-            ++page;
-        else
-            words.push_back({unescaped(m.captured(4)), page, m.captured(1).toDouble(),
-                             m.captured(2).toDouble(), m.captured(3).toDouble()});
-    }
-    return words;
-}
-
-const PdfWord* wordOf(const std::vector<PdfWord>& words, const QString& text, int page = 0)
-{
-    for (const PdfWord& word : words)
-        if (word.text == text && (page == 0 || word.page == page))
-            return &word;
-    return nullptr;
-}
-
 TEST_F(JudgesTest, ListLinesLeaveOutDeletedJudgesInEitherOrder)
 {
     judges().go(3);
@@ -207,15 +160,15 @@ TEST(JudgesListPrint, HeadingAndLinesFallOnTheirLinesOfEveryPage)
     const QString pdf = QString::fromStdString((dir / "list.pdf").string());
     QString error;
     ASSERT_TRUE(JudgesList::savePdf(lines, pdf, &error)) << error.toStdString();
-    const auto words = wordsOf(pdf);
+    const PdfWords words = pdfWords(pdf);
 
-    const PdfWord* heading = wordOf(words, "Judge's", 1);
-    const PdfWord* first = wordOf(words, "Judge001", 1);
+    const PdfWord* heading = words.find("Judge's", 1);
+    const PdfWord* first = words.find("Judge001", 1);
     ASSERT_TRUE(heading && first);
     // 100/300 inch between the heading's left edge and the lines'.
-    EXPECT_NEAR(heading->x - first->x, 24.0, 0.5);
+    EXPECT_NEAR(heading->xMin - first->xMin, 24.0, 0.5);
     // The heading on line 3, the blank first line on line 5, Judge001 on line 6.
-    const double lineHeight = (first->y - heading->y) / 3;
+    const double lineHeight = (first->yMin - heading->yMin) / 3;
     EXPECT_NEAR(lineHeight, 1.4 * 10 * 1.15, 1.5); // about 1.4 times a 10-point line
 
     // A page holds its height in lines less four; the first page starts on
@@ -224,13 +177,13 @@ TEST(JudgesListPrint, HeadingAndLinesFallOnTheirLinesOfEveryPage)
     const int perPage = int(printableHeight / lineHeight) - 4;
     const QString lastOnFirst = lines.at(perPage - 1);
     const QString firstOnSecond = lines.at(perPage);
-    ASSERT_TRUE(wordOf(words, lastOnFirst, 1)) << lastOnFirst.toStdString();
-    const PdfWord* next = wordOf(words, firstOnSecond, 2);
+    ASSERT_TRUE(words.find(lastOnFirst, 1)) << lastOnFirst.toStdString();
+    const PdfWord* next = words.find(firstOnSecond, 2);
     ASSERT_TRUE(next) << firstOnSecond.toStdString();
-    const PdfWord* heading2 = wordOf(words, "Judge's", 2);
+    const PdfWord* heading2 = words.find("Judge's", 2);
     ASSERT_TRUE(heading2);
-    EXPECT_NEAR(heading2->y, heading->y, 0.1);
-    EXPECT_NEAR(next->y - heading2->y, lineHeight, 0.1) << "later pages go on from line 4";
+    EXPECT_NEAR(heading2->yMin, heading->yMin, 0.1);
+    EXPECT_NEAR(next->yMin - heading2->yMin, lineHeight, 0.1) << "later pages go on from line 4";
 }
 
 TEST(JudgesListPrint, LongLinesGoOnOverTheNextLineRatherThanOffThePage)
@@ -242,15 +195,15 @@ TEST(JudgesListPrint, LongLinesGoOnOverTheNextLineRatherThanOffThePage)
     const QString pdf = QString::fromStdString((dir / "list.pdf").string());
     QString error;
     ASSERT_TRUE(JudgesList::savePdf(lines, pdf, &error)) << error.toStdString();
-    const auto words = wordsOf(pdf);
-    const PdfWord* email = wordOf(words, "maggie.featherstonehaugh@example.org");
+    const PdfWords words = pdfWords(pdf);
+    const PdfWord* email = words.find("maggie.featherstonehaugh@example.org");
     ASSERT_TRUE(email);
-    const PdfWord* name = wordOf(words, "Margaret");
+    const PdfWord* name = words.find("Margaret");
     ASSERT_TRUE(name);
-    EXPECT_GT(email->y, name->y) << "the e-mail goes on the next line";
+    EXPECT_GT(email->yMin, name->yMin) << "the e-mail goes on the next line";
     const double paperRight = 215.9 * 72 / 25.4 - 18; // less the quarter-inch border
-    for (const PdfWord& word : words)
-        EXPECT_LE(word.right, paperRight) << word.text.toStdString();
+    for (const PdfWord& word : words.words)
+        EXPECT_LE(word.xMax, paperRight) << word.text.toStdString();
 }
 
 TEST_F(JudgesTest, CheckListLinesKeepTheRecordNumberInItsColumn)
@@ -299,23 +252,23 @@ TEST_F(JudgesTest, LabelsStartAtTheChosenPositionInsideTheLabel)
     ASSERT_FALSE(result.deviceFailed) << error.toStdString();
     EXPECT_EQ(result.printed, 2);
 
-    const auto words = wordsOf(pdf);
+    const PdfWords words = pdfWords(pdf);
     const auto points = [](double mm) { return mm * 72 / 25.4; };
     // Button 5 of the 5160 sheet: row 2, column 2, whose corner is 74.6 mm
     // across and 38.1 mm down; the name sits 14/96 inch in and 10/96 down.
-    const PdfWord* cy = wordOf(words, "Cy");
+    const PdfWord* cy = words.find("Cy");
     ASSERT_TRUE(cy);
-    EXPECT_NEAR(cy->x, points(74.6) + 14 * 0.75, 1.0);
-    EXPECT_NEAR(cy->y, points(38.1) + 10 * 0.75, 3.0);
+    EXPECT_NEAR(cy->xMin, points(74.6) + 14 * 0.75, 1.0);
+    EXPECT_NEAR(cy->yMin, points(38.1) + 10 * 0.75, 3.0);
     // The next judge takes the label to the right; every line stays inside it.
-    const PdfWord* lee = wordOf(words, "Lee");
+    const PdfWord* lee = words.find("Lee");
     ASSERT_TRUE(lee);
-    EXPECT_GT(lee->x, points(74.6 + 69.8));
-    const PdfWord* country = wordOf(words, "USA");
+    EXPECT_GT(lee->xMin, points(74.6 + 69.8));
+    const PdfWord* country = words.find("USA");
     ASSERT_TRUE(country);
-    EXPECT_LT(country->y + 10, points(38.1 + 25.4));
-    ASSERT_TRUE(wordOf(words, "Albany,"));
-    ASSERT_TRUE(wordOf(words, "12207"));
+    EXPECT_LT(country->yMin + 10, points(38.1 + 25.4));
+    ASSERT_TRUE(words.find("Albany,"));
+    ASSERT_TRUE(words.find("12207"));
 }
 
 TEST_F(JudgesTest, RenumberingRefusesWhatIsNoFreeJudgeNumber)
@@ -423,30 +376,26 @@ TEST_F(JudgesTest, CommandLineListAndLabelsUseTheSameLines)
     const QStringList expected = JudgesList::lines(judges());
     data.reset(); // the command line opens the tables itself
     const QString txt = QString::fromStdString((dir / "list.txt").string());
-    QProcess cli;
-    cli.start(RINGVALE_CLI,
-              {"print", "judges-list", "--data-dir", root(), "--order", "state", "--txt", txt});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    CliRun cli =
+        runCli({"print", "judges-list", "--data-dir", root(), "--order", "state", "--txt", txt});
+    EXPECT_EQ(cli.exitCode, 0) << cli.err.toStdString();
     QFile file(txt);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
     EXPECT_EQ(QString::fromUtf8(file.readAll()), expected.join('\n') + '\n');
 
     const QString pdf = QString::fromStdString((dir / "labels.pdf").string());
-    cli.start(RINGVALE_CLI, {"print", "judges-labels", "--data-dir", root(), "--judges", "7,2",
-                             "--start-col", "3", "--pdf", pdf});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    const auto words = wordsOf(pdf);
-    EXPECT_TRUE(wordOf(words, "Brown"));
-    EXPECT_FALSE(wordOf(words, "Cole")) << "judge 00002 is marked deleted";
-    EXPECT_FALSE(wordOf(words, "Lee"));
+    cli = runCli({"print", "judges-labels", "--data-dir", root(), "--judges", "7,2", "--start-col",
+                  "3", "--pdf", pdf});
+    EXPECT_EQ(cli.exitCode, 0) << cli.err.toStdString();
+    const PdfWords words = pdfWords(pdf);
+    EXPECT_TRUE(words.find("Brown"));
+    EXPECT_FALSE(words.find("Cole")) << "judge 00002 is marked deleted";
+    EXPECT_FALSE(words.find("Lee"));
 
-    cli.start(RINGVALE_CLI,
-              {"print", "judges-labels", "--data-dir", root(), "--judges", "1,42", "--pdf", pdf});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    EXPECT_EQ(cli.exitCode(), 1);
-    EXPECT_TRUE(cli.readAllStandardError().contains("no judge numbered 00042"));
+    cli =
+        runCli({"print", "judges-labels", "--data-dir", root(), "--judges", "1,42", "--pdf", pdf});
+    EXPECT_EQ(cli.exitCode, 1);
+    EXPECT_TRUE(cli.err.contains("no judge numbered 00042"));
 }
 
 } // namespace

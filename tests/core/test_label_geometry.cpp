@@ -5,11 +5,8 @@
 #include "print/LabelSheetTexts.h"
 #include "print/LabelStock.h"
 
+#include "PdfText.h"
 #include "TempDir.h"
-
-#include <QGuiApplication>
-#include <QProcess>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -19,17 +16,6 @@
 
 namespace
 {
-
-// Fonts and PDF painting need a GUI application; test_core's main makes none.
-void needGuiApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "test_core";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
-}
 
 struct Corner {
     double left;
@@ -186,38 +172,6 @@ TEST(LabelExpression, RefusesWhatItCannotRead)
         EXPECT_THROW(LabelExpression{bad}, std::invalid_argument) << bad;
 }
 
-// A word of a PDF page as pdftotext places it, in points from the top-left corner.
-struct PdfWord {
-    QString text;
-    int page;
-    double xMin;
-    double yMin;
-    double xMax;
-    double yMax;
-};
-
-std::vector<PdfWord> wordsOf(const QString& pdf)
-{
-    QProcess process;
-    process.start("pdftotext", {"-bbox", pdf, "-"});
-    EXPECT_TRUE(process.waitForFinished(30000));
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    std::vector<PdfWord> words;
-    int page = 0;
-    static const QRegularExpression pattern(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    for (auto it = pattern.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0) == "<page ") {
-            ++page;
-            continue;
-        }
-        words.push_back({m.captured(5), page, m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble(), m.captured(4).toDouble()});
-    }
-    return words;
-}
-
 double points(double mm)
 {
     return mm * 72 / 25.4;
@@ -228,7 +182,6 @@ class LabelRunTest : public ::testing::Test
 protected:
     LabelRunTest()
     {
-        needGuiApplication();
         layout.add(LabelItem::expressionItem(15, 16, "trim(first)+' '+trim(last)", labelFont(9)));
         layout.add(LabelItem::field(15, 33, "address", labelFont(9)));
         layout.add(LabelItem::field(15, 50, "secret", labelFont(9))).hidden = true;
@@ -270,7 +223,7 @@ TEST_F(LabelRunTest, TextLandsInsideTheLabelFromTheStartPosition)
 
     // Ann1 goes to button 5 (row 2, column 2), Ann2 is skipped, Ann3 takes
     // the next label along the row.
-    const auto words = wordsOf(pdf);
+    const std::vector<PdfWord> words = pdfWords(pdf).words;
     const struct {
         const char* word;
         LabelPosition label;
@@ -318,7 +271,7 @@ TEST_F(LabelRunTest, CopiesFillRowsThenNewSheetsUntilStop)
 
     // Row 10 takes the two copies of Ann1; Ann2 and Ann3 go on sheet 2.
     std::vector<PdfWord> names;
-    for (const PdfWord& w : wordsOf(pdf))
+    for (const PdfWord& w : pdfWords(pdf).words)
         if (w.text.startsWith("Ann"))
             names.push_back(w);
     std::sort(names.begin(), names.end(), [](const PdfWord& a, const PdfWord& b) {

@@ -1,4 +1,6 @@
+#include "CliRun.h"
 #include "DataRootFixture.h"
+#include "PdfText.h"
 
 #include "masters/OwnerEditing.h"
 #include "masters/OwnerLabels.h"
@@ -12,8 +14,6 @@
 
 #include <QDate>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTextBlock>
 
 #include <gtest/gtest.h>
@@ -284,31 +284,6 @@ TEST_F(OwnerRulesTest, TableLabelSourceReadsFieldsAsStored)
     EXPECT_TRUE(source.atEnd());
 }
 
-struct PlacedWord {
-    QString text;
-    double xMin;
-    double yMin;
-    double xMax;
-    double yMax;
-};
-
-std::vector<PlacedWord> placedWords(const QString& pdf)
-{
-    QProcess process;
-    process.start("pdftotext", {"-bbox", pdf, "-"});
-    EXPECT_TRUE(process.waitForFinished(30000));
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::vector<PlacedWord> words;
-    for (auto it = word.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
-         it.hasNext();) {
-        const auto m = it.next();
-        words.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble(), m.captured(4).toDouble()});
-    }
-    return words;
-}
-
 // The command line prints the labels with the same code as the window: in
 // snail-mail mode from row 2, column 3, the grid centred on the paper.
 TEST_F(OwnerRulesTest, LabelsLandInsideTheirLabelsFromTheStartPosition)
@@ -316,13 +291,11 @@ TEST_F(OwnerRulesTest, LabelsLandInsideTheirLabelsFromTheStartPosition)
     addFourOwners();
     fixture.stop();
     const QString pdf = path("snail.pdf");
-    QProcess cli;
-    cli.start(RINGVALE_CLI, {"--data-dir", fixture.root(), "print", "owners-labels", "--mode",
-                             "snail-mail", "--start-row", "2", "--start-col", "3", "--pdf", pdf});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const CliRun cli = runCli({"--data-dir", fixture.root(), "print", "owners-labels", "--mode",
+                               "snail-mail", "--start-row", "2", "--start-col", "3", "--pdf", pdf});
+    ASSERT_EQ(cli.exitCode, 0) << cli.err.toStdString();
 
-    const auto words = placedWords(pdf);
+    const std::vector<PdfWord> words = pdfWords(pdf).words;
     const auto mm = [](double millimetres) { return millimetres * 72 / 25.4; };
     const struct {
         const char* word;
@@ -336,7 +309,7 @@ TEST_F(OwnerRulesTest, LabelsLandInsideTheirLabelsFromTheStartPosition)
     for (const auto& e : expected) {
         SCOPED_TRACE(e.word);
         const auto found = std::find_if(words.begin(), words.end(),
-                                        [&](const PlacedWord& w) { return w.text == e.word; });
+                                        [&](const PdfWord& w) { return w.text == e.word; });
         ASSERT_NE(found, words.end());
         const QRectF label = LabelStock::avery5160().labelRect(e.label, LabelPlacement::Centred);
         EXPECT_NEAR(found->xMin, mm(label.left()) + e.left * 0.75, 1.5);
@@ -345,7 +318,7 @@ TEST_F(OwnerRulesTest, LabelsLandInsideTheirLabelsFromTheStartPosition)
         EXPECT_LE(found->xMax, mm(label.right()));
         EXPECT_LE(found->yMax, mm(label.bottom()));
     }
-    for (const PlacedWord& w : words) {
+    for (const PdfWord& w : words) {
         EXPECT_NE(w.text, "Mary") << "has an e-mail address";
         EXPECT_NE(w.text, "Al") << "marked deleted";
     }
@@ -356,10 +329,7 @@ TEST_F(OwnerRulesTest, CommandLineListingAndItsRefusals)
     addFourOwners();
     fixture.stop();
     const auto run = [&](const QStringList& args) {
-        QProcess cli;
-        cli.start(RINGVALE_CLI, QStringList{"--data-dir", fixture.root(), "print"} + args);
-        EXPECT_TRUE(cli.waitForFinished(60000));
-        return cli.exitCode();
+        return runCli(QStringList{"--data-dir", fixture.root(), "print"} + args).exitCode;
     };
     const QString rtf = path("owners.rtf");
     EXPECT_EQ(run({"owners-list", "--order", "zip", "--rtf", rtf}), 0);

@@ -3,9 +3,9 @@
 #include "print/ReportListSource.h"
 #include "print/ReportPainter.h"
 
+#include "PdfText.h"
 #include "TempDir.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -45,15 +45,6 @@ Report classListing(int classes)
                             ReportFont::arial(10), Qt::AlignRight | Qt::AlignVCenter)};
     definition.printDate = QDate(2006, 10, 14);
     return Report{definition, rows};
-}
-
-QString pdfText(const QString& fileName)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {"-layout", fileName, "-"});
-    if (!process.waitForFinished() || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 
 #include "TempDir.h"
 
-#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTextDocument>
@@ -12,16 +11,6 @@
 
 namespace
 {
-
-void needGuiApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "test_core";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
-}
 
 // What Debian's unrtf, a reader that shares nothing with ours, makes of a file.
 QString unrtf(const QString& format, const QString& path)
@@ -40,7 +29,6 @@ class RtfWriterTest : public ::testing::Test
 protected:
     RtfWriterTest()
     {
-        needGuiApplication();
         listing.setFont("Arial", 10);
         listing.setBold(true);
         listing.addLine("Address Info for Individuals in Database");

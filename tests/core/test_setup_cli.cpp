@@ -1,5 +1,6 @@
 #include "CliRun.h"
 #include "DataRootFixture.h"
+#include "PdfText.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -10,12 +11,6 @@
 
 namespace
 {
-
-QString pdfText(const QString& fileName)
-{
-    const CliRun run = runProgram(QStringLiteral("pdftotext"), {"-layout", fileName, "-"});
-    return run.exitCode == 0 ? run.out : QString();
-}
 
 class SetupCli : public ::testing::Test
 {

@@ -1,13 +1,14 @@
 #include "print/RichListing.h"
 #include "ui/TextListingWindow.h"
 
+#include "PdfText.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,14 +37,6 @@ QAction* command(QWidget& window, const QString& text)
         if (action->text() == text)
             return action;
     return nullptr;
-}
-
-QString pdfText(const QString& path)
-{
-    QProcess process;
-    process.start("pdftotext", {"-layout", path, "-"});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace
