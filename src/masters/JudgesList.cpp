@@ -2,12 +2,9 @@
 
 #include "dbf/Table.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPagedPaintDevice>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -47,17 +44,7 @@ QStringList lines(dbf::Table& judges)
 
 CanvasListingLayout layout()
 {
-    CanvasListingLayout layout;
-    layout.font = QFont(QStringLiteral("Arial"), 10);
-    layout.lineSpacing = 1.4;
-    layout.heading = title;
-    layout.headingLeft = 250;
-    layout.headingLine = 3;
-    layout.bodyLeft = 150;
-    layout.firstBodyLine = 5;
-    layout.laterFirstBodyLine = 4;
-    layout.linesReserved = 4;
-    return layout;
+    return CanvasListingLayout::plainListing(title, QFont(QStringLiteral("Arial"), 10));
 }
 
 double printedWidth(const QString& text, const QFontMetricsF& metrics, double tabStop)
@@ -114,21 +101,8 @@ CanvasListingResult print(const QStringList& lines, QPagedPaintDevice& device,
 
 bool savePdf(const QStringList& lines, const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = "Cannot write " + path + ": " + file.errorString();
-        return false;
-    }
-    QPdfWriter writer(&file);
-    writer.setTitle(title);
-    writer.setPageSize(QPageSize(QPageSize::Letter));
-    // A quarter inch all round, about what a printer cannot reach.
-    writer.setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
-    if (print(lines, writer).deviceFailed) {
-        *error = "Cannot write " + path;
-        return false;
-    }
-    return true;
+    return CanvasListing::savePdf(
+        path, title, error, [&lines](QPagedPaintDevice& device) { return print(lines, device); });
 }
 
 bool saveText(const QStringList& lines, const QString& path, QString* error)

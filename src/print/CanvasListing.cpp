@@ -9,6 +9,21 @@
 
 #include <algorithm>
 
+CanvasListingLayout CanvasListingLayout::plainListing(const QString& heading, const QFont& font)
+{
+    CanvasListingLayout layout;
+    layout.font = font;
+    layout.lineSpacing = 1.4;
+    layout.heading = heading;
+    layout.headingLeft = 250;
+    layout.headingLine = 3;
+    layout.bodyLeft = 150;
+    layout.firstBodyLine = 5;
+    layout.laterFirstBodyLine = 4;
+    layout.linesReserved = 4;
+    return layout;
+}
+
 CanvasListing::CanvasListing(CanvasListingLayout layout, QStringList lines)
     : layout_(std::move(layout)), lines_(std::move(lines))
 {
@@ -64,6 +79,12 @@ CanvasListingResult CanvasListing::print(QPagedPaintDevice& device,
 
 bool CanvasListing::savePdf(const QString& path, const QString& title, QString* error) const
 {
+    return savePdf(path, title, error, [this](QPagedPaintDevice& device) { return print(device); });
+}
+
+bool CanvasListing::savePdf(const QString& path, const QString& title, QString* error,
+                            const std::function<CanvasListingResult(QPagedPaintDevice&)>& draw)
+{
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = "Cannot write " + path + ": " + file.errorString();
@@ -73,7 +94,7 @@ bool CanvasListing::savePdf(const QString& path, const QString& title, QString* 
     writer.setTitle(title);
     writer.setPageSize(QPageSize(QPageSize::Letter));
     writer.setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
-    if (print(writer).deviceFailed) {
+    if (draw(writer).deviceFailed) {
         *error = "Cannot write " + path;
         return false;
     }

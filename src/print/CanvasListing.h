@@ -23,6 +23,12 @@ struct CanvasListingLayout {
     int laterFirstBodyLine = 2; // on the pages after it
     // The body lines a page holds are the page's height in lines less these.
     int linesReserved = 0;
+
+    // The layout of the plain listings (judges' addresses, grouping codes):
+    // lines 1.4 times the font's height, the heading on the third line at
+    // 250/300 inch, the lines at 150/300 inch from the fifth line of the first
+    // page and the fourth of the others, four lines of each page kept free.
+    static CanvasListingLayout plainListing(const QString& heading, const QFont& font);
 };
 
 struct CanvasListingResult {
@@ -47,6 +53,10 @@ public:
                               const std::function<bool()>& aborted = {}) const;
     // On Letter paper with a quarter-inch border, about what a printer cannot reach.
     bool savePdf(const QString& path, const QString& title, QString* error) const;
+    // The same paper for a listing that lays itself out: draw prints it on the
+    // PDF writer. False with the reason, naming the file, in error.
+    static bool savePdf(const QString& path, const QString& title, QString* error,
+                        const std::function<CanvasListingResult(QPagedPaintDevice&)>& draw);
 
 private:
     CanvasListingLayout layout_;

@@ -88,21 +88,12 @@ QFont font()
 
 CanvasListing printout(const QStringList& lines, const QFont& font)
 {
-    CanvasListingLayout layout;
-    layout.font = font;
-    layout.font.setPointSize(12);
-    layout.lineSpacing = 1.4;
-    layout.heading = kHeading;
-    layout.headingLeft = 250;
-    layout.headingLine = 3;
-    layout.bodyLeft = 150;
-    layout.firstBodyLine = 5;
-    layout.laterFirstBodyLine = 4;
-    layout.linesReserved = 4;
+    QFont printed = font;
+    printed.setPointSize(12);
     QStringList expanded;
     for (const QString& line : lines)
         expanded << expandTabs(line);
-    return CanvasListing(layout, expanded);
+    return CanvasListing(CanvasListingLayout::plainListing(kHeading, printed), expanded);
 }
 
 bool saveText(const QString& path, const QStringList& lines, QString* error)
