@@ -2,16 +2,14 @@
 
 #include "masters/JudgeLabels.h"
 #include "masters/JudgeOrders.h"
-#include "print/LabelSheetTexts.h"
 #include "storage/Messages.h"
+#include "ui/LabelStartWidget.h"
 
 #include "dbf/Table.h"
 
 #include <QActionGroup>
-#include <QButtonGroup>
 #include <QFile>
 #include <QFontDatabase>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -33,7 +31,7 @@ const QString kDeselectAll = QStringLiteral("De-Select All");
 
 TJudgLabels::TJudgLabels(dbf::Table& judges, Messages& messages, QWidget* parent)
     : QDialog(parent), judges_(judges), messages_(messages), list_(new QListWidget(this)),
-      selected_(new QLabel(this)), startButtons_(new QButtonGroup(this))
+      selected_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Judge Labels"));
     const LabelStock& stock = JudgeLabels::stock();
@@ -67,18 +65,7 @@ TJudgLabels::TJudgLabels(dbf::Table& judges, Messages& messages, QWidget* parent
     connect(print, &QPushButton::clicked, this, &TJudgLabels::print);
     connect(pdf, &QPushButton::clicked, this, &TJudgLabels::saveAsPdf);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* grid = new QGridLayout;
-    grid->setSpacing(2);
-    for (int k = 1; k <= stock.labelsPerSheet(); ++k) {
-        auto* button = new QPushButton(QString::number(k), this);
-        button->setCheckable(true);
-        button->setMinimumWidth(36);
-        startButtons_->addButton(button, k);
-        const LabelPosition position = LabelSheets::positionOfButton(k, stock.across);
-        grid->addWidget(button, position.row - 1, position.column - 1);
-    }
-    startButtons_->button(1)->setChecked(true);
+    start_ = new LabelStartWidget(stock, this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("Select the Judges to have labels printed"), this));
@@ -93,7 +80,7 @@ TJudgLabels::TJudgLabels(dbf::Table& judges, Messages& messages, QWidget* parent
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("Select Label to start printing with"), this));
     right->addWidget(new QLabel(stock.caption, this));
-    right->addLayout(grid);
+    right->addWidget(start_);
     right->addStretch();
 
     auto* body = new QHBoxLayout;
@@ -120,7 +107,7 @@ TJudgLabels::TJudgLabels(dbf::Table& judges, Messages& messages, QWidget* parent
 
 QAbstractButton* TJudgLabels::startButton(int label) const
 {
-    return startButtons_->button(label);
+    return start_->startButton(label);
 }
 
 QAction* TJudgLabels::orderAction(const QString& tag) const
@@ -130,7 +117,7 @@ QAction* TJudgLabels::orderAction(const QString& tag) const
 
 LabelPosition TJudgLabels::startPosition() const
 {
-    return LabelSheets::positionOfButton(startButtons_->checkedId(), JudgeLabels::stock().across);
+    return start_->startPosition();
 }
 
 std::set<std::uint32_t> TJudgLabels::ticked() const

@@ -11,10 +11,10 @@ namespace dbf
 {
 class Table;
 }
+class LabelStartWidget;
 class Messages;
 class QAbstractButton;
 class QAction;
-class QButtonGroup;
 class QLabel;
 class QListWidget;
 class QPagedPaintDevice;
@@ -63,7 +63,7 @@ private:
     QLabel* selected_;
     QPushButton* selectAll_;
     QPushButton* selectOpposite_;
-    QButtonGroup* startButtons_;
+    LabelStartWidget* start_;
     QAction* byName_;
     QAction* byState_;
 };

@@ -1,11 +1,10 @@
 #include "ui/LabelSheetWindow.h"
 
 #include "print/LabelRun.h"
+#include "ui/LabelStartWidget.h"
 
-#include <QButtonGroup>
 #include <QFile>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -17,8 +16,7 @@
 
 LabelSheetWindow::LabelSheetWindow(const QString& caption, const LabelStock& stock,
                                    const LabelSheetTexts& texts, QWidget* parent)
-    : QDialog(parent), stock_(stock), intro_(new QLabel(this)),
-      startButtons_(new QButtonGroup(this))
+    : QDialog(parent), intro_(new QLabel(this)), start_(new LabelStartWidget(stock, this))
 {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
@@ -33,17 +31,7 @@ LabelSheetWindow::LabelSheetWindow(const QString& caption, const LabelStock& sto
     layout->addWidget(new QLabel("Select the Label to start printing with", this));
     layout->addWidget(new QLabel(stock.caption, this));
     layout->addWidget(new QLabel(stock.layoutText(), this));
-    auto* grid = new QGridLayout;
-    grid->setSpacing(2);
-    for (int k = 1; k <= stock.labelsPerSheet(); ++k) {
-        auto* button = new QPushButton(QString::number(k), this);
-        button->setCheckable(true);
-        button->setMinimumWidth(36);
-        startButtons_->addButton(button, k);
-        const LabelPosition position = LabelSheets::positionOfButton(k, stock.across);
-        grid->addWidget(button, position.row - 1, position.column - 1);
-    }
-    layout->addLayout(grid);
+    layout->addWidget(start_);
 
     auto* print = new QPushButton("Print ", this);
     auto* pdf = new QPushButton("Save as PDF", this);
@@ -57,7 +45,6 @@ LabelSheetWindow::LabelSheetWindow(const QString& caption, const LabelStock& sto
     buttons->addStretch();
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
-    startButtons_->button(1)->setChecked(true);
 }
 
 void LabelSheetWindow::setIntroText(const QString& text)
@@ -68,24 +55,24 @@ void LabelSheetWindow::setIntroText(const QString& text)
 
 int LabelSheetWindow::startLabel() const
 {
-    return startButtons_->checkedId();
+    return start_->startLabel();
 }
 
 LabelPosition LabelSheetWindow::startPosition() const
 {
-    return LabelSheets::positionOfButton(startLabel(), stock_.across);
+    return start_->startPosition();
 }
 
 QAbstractButton* LabelSheetWindow::startButton(int label) const
 {
-    return startButtons_->button(label);
+    return start_->startButton(label);
 }
 
 void LabelSheetWindow::showEvent(QShowEvent* event)
 {
     // Every opening starts from the first label: a partly used sheet is a
     // choice made for one run only.
-    startButtons_->button(1)->setChecked(true);
+    start_->startAtFirst();
     QDialog::showEvent(event);
 }
 

@@ -7,8 +7,8 @@
 
 #include <functional>
 
+class LabelStartWidget;
 class QAbstractButton;
-class QButtonGroup;
 class QLabel;
 class QPagedPaintDevice;
 
@@ -46,8 +46,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    const LabelStock& stock_;
     QLabel* intro_;
-    QButtonGroup* startButtons_;
+    LabelStartWidget* start_;
     PrintAction printAction_;
 };
