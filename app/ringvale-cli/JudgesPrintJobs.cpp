@@ -13,24 +13,11 @@
 namespace
 {
 
-std::string option(const PrintRequest& request, const std::string& name,
-                   const std::string& fallback)
-{
-    const auto found = request.options.find(name);
-    return found == request.options.end() ? fallback : found->second;
-}
-
-void check(bool written, const QString& error)
-{
-    if (!written)
-        throw std::runtime_error(error.toStdString());
-}
-
 // Puts the Judges table in the order the --order option names.
 dbf::Table& judgesInOrder(Tdmod& data, const PrintRequest& request, const std::string& job,
                           const QStringList& allowed)
 {
-    const QString name = QString::fromStdString(option(request, "--order", "name"));
+    const QString name = QString::fromStdString(request.option("--order", "name"));
     const JudgeOrder* order = JudgeOrders::find(name);
     if (!order || !allowed.contains(order->option))
         throw UsageError("print " + job + ": unknown order " + name.toStdString() + " (" +
@@ -47,9 +34,9 @@ int judgesList(Tdmod& data, const PrintRequest& request)
     const QStringList lines = JudgesList::lines(judges);
     QString error;
     if (request.format == "txt")
-        check(JudgesList::saveText(lines, request.outputFile, &error), error);
+        requireWritten(JudgesList::saveText(lines, request.outputFile, &error), error);
     else
-        check(JudgesList::savePdf(lines, request.outputFile, &error), error);
+        requireWritten(JudgesList::savePdf(lines, request.outputFile, &error), error);
     return 0;
 }
 
@@ -80,14 +67,13 @@ std::set<std::uint32_t> chosenJudges(dbf::Table& judges, const std::string& chos
 int judgesLabels(Tdmod& data, const PrintRequest& request)
 {
     dbf::Table& judges = judgesInOrder(data, request, "judges-labels", {"name", "state"});
-    const std::set<std::uint32_t> ticked = chosenJudges(judges, option(request, "--judges", "all"));
-    // Label positions are read as numbers typed anywhere else are read.
-    const LabelPosition start{
-        TextRules::TextToInt(QString::fromStdString(option(request, "--start-row", "1"))),
-        TextRules::TextToInt(QString::fromStdString(option(request, "--start-col", "1")))};
+    const std::set<std::uint32_t> ticked = chosenJudges(judges, request.option("--judges", "all"));
+    const LabelPosition start{request.labelPosition("--start-row"),
+                              request.labelPosition("--start-col")};
     LabelRecordList records = JudgeLabels::selection(judges, ticked);
     QString error;
-    check(!JudgeLabels::savePdf(records, request.outputFile, start, &error).deviceFailed, error);
+    requireWritten(!JudgeLabels::savePdf(records, request.outputFile, start, &error).deviceFailed,
+                   error);
     return 0;
 }
 

@@ -6,35 +6,13 @@
 #include "print/RichListingPrint.h"
 #include "print/RtfWriter.h"
 #include "storage/DataModule.h"
-#include "storage/TextRules.h"
-
-#include <stdexcept>
 
 namespace
 {
 
-std::string option(const PrintRequest& request, const std::string& name,
-                   const std::string& fallback)
-{
-    const auto found = request.options.find(name);
-    return found == request.options.end() ? fallback : found->second;
-}
-
-// Label positions are read as the label sheet window reads them.
-int positionOption(const PrintRequest& request, const std::string& name)
-{
-    return TextRules::TextToInt(QString::fromStdString(option(request, name, "1")));
-}
-
-void check(bool written, const QString& error)
-{
-    if (!written)
-        throw std::runtime_error(error.toStdString());
-}
-
 int ownersList(Tdmod& data, const PrintRequest& request)
 {
-    const std::string orderName = option(request, "--order", "name");
+    const std::string orderName = request.option("--order", "name");
     const MasterOrder* order = OwnerRules::orderNamed(QString::fromStdString(orderName));
     if (!order || orderName.empty())
         throw UsageError("print owners-list: unknown order " + orderName +
@@ -45,29 +23,29 @@ int ownersList(Tdmod& data, const PrintRequest& request)
     const RichListing listing = ownerListing(owners);
     QString error;
     if (request.format == "rtf")
-        check(
+        requireWritten(
             RtfWriter::save(listing.document(), listing.orientation(), request.outputFile, &error),
             error);
     else
-        check(saveRichListingPdf(listing.document(), listing.orientation(), request.outputFile,
-                                 &error),
-              error);
+        requireWritten(saveRichListingPdf(listing.document(), listing.orientation(),
+                                          request.outputFile, &error),
+                       error);
     return 0;
 }
 
 int ownersLabels(Tdmod& data, const PrintRequest& request)
 {
-    const std::string modeName = option(request, "--mode", "all");
+    const std::string modeName = request.option("--mode", "all");
     if (modeName != "all" && modeName != "snail-mail")
         throw UsageError("print owners-labels: unknown mode " + modeName + " (all or snail-mail)");
     const OwnerLabelMode mode = modeName == "all" ? OwnerLabelMode::All : OwnerLabelMode::SnailMail;
-    const LabelPosition start{positionOption(request, "--start-row"),
-                              positionOption(request, "--start-col")};
+    const LabelPosition start{request.labelPosition("--start-row"),
+                              request.labelPosition("--start-col")};
     data.OpenOwners();
     QString error;
     const LabelRun::Result result =
         OwnerLabels::savePdf(*data.Owners(), mode, start, request.outputFile, &error);
-    check(!result.deviceFailed, error);
+    requireWritten(!result.deviceFailed, error);
     return 0;
 }
 

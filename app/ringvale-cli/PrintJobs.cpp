@@ -1,11 +1,30 @@
 #include "PrintJobs.h"
 
 #include "storage/DataModule.h"
+#include "storage/TextRules.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 #include <iostream>
+#include <stdexcept>
+
+std::string PrintRequest::option(const std::string& name, const std::string& fallback) const
+{
+    const auto found = options.find(name);
+    return found == options.end() ? fallback : found->second;
+}
+
+int PrintRequest::labelPosition(const std::string& name) const
+{
+    return TextRules::TextToInt(QString::fromStdString(option(name, "1")));
+}
+
+void requireWritten(bool written, const QString& error)
+{
+    if (!written)
+        throw std::runtime_error(error.toStdString());
+}
 
 std::vector<PrintJob> printJobs()
 {

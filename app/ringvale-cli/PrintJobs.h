@@ -17,7 +17,16 @@ struct PrintRequest {
     std::map<std::string, std::string> options; // "--order" -> "zip"; flags map to ""
     std::string format;                         // "pdf", "rtf" or "txt"
     QString outputFile;
+
+    // The option's value, or fallback when the command line left it out.
+    std::string option(const std::string& name, const std::string& fallback) const;
+    // A label start row or column, 1 when left out, read as the label sheet
+    // window reads a typed number.
+    int labelPosition(const std::string& name) const;
 };
+
+// Ends the job with the reason when its output could not be written.
+void requireWritten(bool written, const QString& error);
 
 struct PrintJob {
     std::string name;

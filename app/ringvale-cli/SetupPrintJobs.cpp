@@ -7,8 +7,6 @@
 #include "setup/ClassTableOrders.h"
 #include "storage/DataModule.h"
 
-#include <stdexcept>
-
 // The show setup's printouts: the class report and the two listings of the
 // catalog groupings.
 
@@ -17,9 +15,7 @@ namespace
 
 int printClasses(Tdmod& data, const PrintRequest& request)
 {
-    const auto option = request.options.find("--order");
-    const QString name = option == request.options.end() ? QStringLiteral("srtkey")
-                                                         : QString::fromStdString(option->second);
+    const QString name = QString::fromStdString(request.option("--order", "srtkey"));
     const ClassTableOrder* order = ClassTableOrders::byName(name);
     if (!order)
         throw UsageError("print classes: unknown order " + name.toStdString() +
@@ -39,8 +35,7 @@ int printCatGroups(Tdmod& data, const PrintRequest& request, CatGroupListing::Ki
                              ? CatGroupListing::saveText(request.outputFile, lines, &error)
                              : CatGroupListing::printout(lines, CatGroupListing::font())
                                    .savePdf(request.outputFile, CatGroupListing::title(), &error);
-    if (!written)
-        throw std::runtime_error(error.toStdString());
+    requireWritten(written, error);
     return 0;
 }
 
