@@ -108,8 +108,9 @@ TEST(CrashSafety, AKilledWriterLosesNoPostedRecord)
             ASSERT_EQ(table->text("name"), "rec " + std::to_string(r));
             ASSERT_EQ(table->raw("filler").size(), 200u);
             const auto minimum = versions.find(r);
-            if (minimum != versions.end())
+            if (minimum != versions.end()) {
                 ASSERT_GE(table->number("version"), minimum->second) << "record " << r;
+            }
         }
     }
     EXPECT_GT(posted, 0u) << "the writer never got to post";

@@ -21,7 +21,8 @@ class BreedFormTest : public QObject
     {
         auto form = std::make_unique<TBreedForm>(*breeds, fixture->messages);
         form->show();
-        QTest::qWaitForWindowExposed(form.get());
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            QTest::qFail("the window was never shown", __FILE__, __LINE__);
         return form;
     }
 

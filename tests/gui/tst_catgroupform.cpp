@@ -26,7 +26,8 @@ class CatGroupFormTest : public QObject
     {
         auto form = std::make_unique<TCatGroupForm>(fixture->data());
         form->show();
-        QTest::qWaitForWindowExposed(form.get());
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            QTest::qFail("the window was never shown", __FILE__, __LINE__);
         return form;
     }
 

@@ -25,7 +25,8 @@ class ClassFormTest : public QObject
     {
         auto form = std::make_unique<TClassForm>(fixture->data());
         form->show();
-        QTest::qWaitForWindowExposed(form.get());
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            QTest::qFail("the window was never shown", __FILE__, __LINE__);
         return form;
     }
 

@@ -79,7 +79,8 @@ class MasterTableWindowTest : public QObject
     {
         auto window = std::make_unique<OwnersOnTheBase>(*owners, fixture->messages, keys);
         window->show();
-        QTest::qWaitForWindowExposed(window.get());
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            QTest::qFail("the window was never shown", __FILE__, __LINE__);
         return window;
     }
 
