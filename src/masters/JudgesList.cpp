@@ -47,56 +47,10 @@ CanvasListingLayout layout()
     return CanvasListingLayout::plainListing(title, QFont(QStringLiteral("Arial"), 10));
 }
 
-double printedWidth(const QString& text, const QFontMetricsF& metrics, double tabStop)
-{
-    double x = 0;
-    const QStringList parts = text.split(u'\t');
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        x += metrics.horizontalAdvance(parts[i]);
-        if (i + 1 < parts.size())
-            x = (std::floor(x / tabStop) + 1) * tabStop;
-    }
-    return x;
-}
-
-QStringList fitted(const QStringList& lines, const QFontMetricsF& metrics, double tabStop,
-                   double width)
-{
-    const auto fits = [&](const QString& text) {
-        return printedWidth(text, metrics, tabStop) <= width;
-    };
-    QStringList result;
-    for (QString rest : lines) {
-        QString indent;
-        while (!fits(indent + rest)) {
-            qsizetype cut = rest.size() - 1;
-            while (cut > 0 &&
-                   !((rest[cut] == u'\t' || rest[cut] == u' ') && fits(indent + rest.left(cut))))
-                --cut;
-            if (cut <= 0)
-                break; // a single word wider than the page prints as it is
-            result << indent + rest.left(cut);
-            rest = rest.mid(cut + 1);
-            while (rest.startsWith(u' '))
-                rest.remove(0, 1);
-            indent = QStringLiteral("\t");
-        }
-        result << indent + rest;
-    }
-    return result;
-}
-
 CanvasListingResult print(const QStringList& lines, QPagedPaintDevice& device,
                           const std::function<bool()>& aborted)
 {
-    const CanvasListingLayout listing = layout();
-    const double dpi = device.logicalDpiX();
-    const double width = device.pageLayout().paintRectPixels(int(dpi)).width() -
-                         listing.bodyLeft * dpi / CanvasListing::printerPixelsPerInch;
-    const QFontMetricsF metrics(listing.font, &device);
-    // The painter's tab stops: every 80 pixels of a 96-dpi screen.
-    const double tabStop = 80 * dpi / 96;
-    return CanvasListing(listing, fitted(lines, metrics, tabStop, width)).print(device, aborted);
+    return CanvasListing(layout(), lines).print(device, aborted);
 }
 
 bool savePdf(const QStringList& lines, const QString& path, QString* error)

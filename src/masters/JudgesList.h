@@ -34,13 +34,6 @@ QString line(const dbf::Table& judges);
 // at 250/300 inch, the lines at 150/300 inch from the fifth line of the first
 // page and the fourth of the others; four lines of each page kept free.
 CanvasListingLayout layout();
-// How wide a line prints, tabs going to the next stop (every `tabStop`).
-double printedWidth(const QString& text, const QFontMetricsF& metrics, double tabStop);
-// A line wider than the page would be cut at its edge: it goes on over as
-// many lines as it needs, broken at a tab or a blank, each further part
-// starting at the first tab stop.
-QStringList fitted(const QStringList& lines, const QFontMetricsF& metrics, double tabStop,
-                   double width);
 
 CanvasListingResult print(const QStringList& lines, QPagedPaintDevice& device,
                           const std::function<bool()>& aborted = {});

@@ -8,6 +8,55 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+// How wide a line prints, tabs going to the next stop (every `tabStop`).
+double printedWidth(const QString& text, const QFontMetricsF& metrics, double tabStop)
+{
+    double x = 0;
+    const QStringList parts = text.split(u'\t');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        x += metrics.horizontalAdvance(parts[i]);
+        if (i + 1 < parts.size())
+            x = (std::floor(x / tabStop) + 1) * tabStop;
+    }
+    return x;
+}
+
+// A line wider than the page would be cut at its edge: it goes on over as
+// many lines as it needs, broken at a tab or a blank, each further part
+// starting at the first tab stop.
+QStringList fitted(const QStringList& lines, const QFontMetricsF& metrics, double tabStop,
+                   double width)
+{
+    const auto fits = [&](const QString& text) {
+        return printedWidth(text, metrics, tabStop) <= width;
+    };
+    QStringList result;
+    for (QString rest : lines) {
+        QString indent;
+        while (!fits(indent + rest)) {
+            qsizetype cut = rest.size() - 1;
+            while (cut > 0 &&
+                   !((rest[cut] == u'\t' || rest[cut] == u' ') && fits(indent + rest.left(cut))))
+                --cut;
+            if (cut <= 0)
+                break; // a single word wider than the page prints as it is
+            result << indent + rest.left(cut);
+            rest = rest.mid(cut + 1);
+            while (rest.startsWith(u' '))
+                rest.remove(0, 1);
+            indent = QStringLiteral("\t");
+        }
+        result << indent + rest;
+    }
+    return result;
+}
+
+} // namespace
 
 CanvasListingLayout CanvasListingLayout::plainListing(const QString& heading, const QFont& font)
 {
@@ -50,6 +99,9 @@ CanvasListingResult CanvasListing::print(QPagedPaintDevice& device,
         printable.left() + canvas.fromUnits(layout_.headingLeft, printerPixelsPerInch);
     const double bodyX =
         printable.left() + canvas.fromUnits(layout_.bodyLeft, printerPixelsPerInch);
+    // The painter's tab stops: every 80 pixels of a 96-dpi screen.
+    const double tabStop = 80 * device.logicalDpiX() / 96.0;
+    const QStringList lines = fitted(lines_, metrics, tabStop, printable.right() - bodyX);
     // Text is placed by the top of its line, as on a printer's canvas.
     auto drawAt = [&](double x, int line, const QString& text) {
         const double top = printable.top() + (line - 1) * lineHeight;
@@ -71,9 +123,9 @@ CanvasListingResult CanvasListing::print(QPagedPaintDevice& device,
             drawAt(headingX, layout_.headingLine, layout_.heading);
         const int firstLine =
             result.pages == 1 ? layout_.firstBodyLine : layout_.laterFirstBodyLine;
-        for (int i = 0; i < bodyLinesPerPage && next < lines_.size(); ++i, ++next)
-            drawAt(bodyX, firstLine + i, lines_[next]);
-    } while (next < lines_.size());
+        for (int i = 0; i < bodyLinesPerPage && next < lines.size(); ++i, ++next)
+            drawAt(bodyX, firstLine + i, lines[next]);
+    } while (next < lines.size());
     return result;
 }
 

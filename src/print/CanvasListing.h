@@ -47,7 +47,8 @@ public:
     const CanvasListingLayout& layout() const { return layout_; }
     const QStringList& lines() const { return lines_; }
 
-    // Prints every line; aborted, when given, is asked before each page and
+    // Prints every line, a line wider than the page going on over as many
+    // lines as it needs; aborted, when given, is asked before each page and
     // true ends the job there.
     CanvasListingResult print(QPagedPaintDevice& device,
                               const std::function<bool()>& aborted = {}) const;
