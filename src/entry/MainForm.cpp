@@ -202,7 +202,8 @@ QWidget* TMainForm::buildNoShowPicture()
     name->setFont(nameFont);
     name->setAlignment(Qt::AlignCenter);
 
-    auto* note = new QLabel(QStringLiteral("No show is open"));
+    auto* note = new QLabel;
+    note->setObjectName(QStringLiteral("showNote"));
     QFont noteFont = note->font();
     noteFont.setPointSizeF(noteFont.pointSizeF() * 1.5);
     note->setFont(noteFont);
@@ -265,12 +266,16 @@ void TMainForm::showShowOpenState(int showNumber, const QString& showDateText)
             action(entry.action)->setEnabled(true);
     }
     showPanel_->setText(QStringLiteral("Show #  ") + QString::number(showNumber));
+    noShowPicture_->findChild<QLabel*>(QStringLiteral("showNote"))
+        ->setText(QStringLiteral("Show # %1 is open").arg(showNumber));
 }
 
 void TMainForm::showNoShowState()
 {
     showOpen_ = false;
     setWindowTitle(kTitle);
+    noShowPicture_->findChild<QLabel*>(QStringLiteral("showNote"))
+        ->setText(QStringLiteral("No show is open"));
     pages_->setCurrentWidget(noShowPicture_);
     for (const EntryButtonEntry& entry : entryButtons()) {
         if (worksOnEntries(entry.id))
