@@ -89,12 +89,7 @@ void TJlistForm::saveAs()
 
 void TJlistForm::saveAsPdf()
 {
-    FileChoice choice;
-    choice.title = QStringLiteral("Save as PDF");
-    choice.filter = QStringLiteral("PDF files (*.pdf)");
-    choice.defaultSuffix = QStringLiteral("pdf");
-    choice.mustExist = false;
-    if (const auto path = messages_.saveFile(choice))
+    if (const auto path = messages_.saveFile(FileChoice::pdfFile()))
         savePdf(*path);
 }
 

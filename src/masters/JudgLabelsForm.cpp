@@ -220,11 +220,6 @@ void TJudgLabels::saveAsPdf()
 {
     if (!anyTicked())
         return;
-    FileChoice choice;
-    choice.title = QStringLiteral("Save as PDF");
-    choice.filter = QStringLiteral("PDF files (*.pdf)");
-    choice.defaultSuffix = QStringLiteral("pdf");
-    choice.mustExist = false;
-    if (const auto path = messages_.saveFile(choice))
+    if (const auto path = messages_.saveFile(FileChoice::pdfFile()))
         printToPdf(*path);
 }

@@ -3,8 +3,9 @@
 #include "print/ReportError.h"
 #include "print/ReportPainter.h"
 
+#include "ui/MessageDialog.h"
+
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -161,14 +162,11 @@ void ReportPreviewWindow::print()
 
 void ReportPreviewWindow::saveAsPdf()
 {
-    QString fileName =
-        QFileDialog::getSaveFileName(this, tr("Save as PDF"), QString(), tr("PDF files (*.pdf)"));
-    if (fileName.isEmpty())
+    const auto fileName = MessageDialog(this).saveFile(FileChoice::pdfFile());
+    if (!fileName)
         return;
-    if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        fileName += QStringLiteral(".pdf");
     try {
-        ReportPainter::writePdf(pages_, fileName);
+        ReportPainter::writePdf(pages_, *fileName);
     } catch (const ReportError& error) {
         QMessageBox::critical(this, pages_.title, error.message());
     }

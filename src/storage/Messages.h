@@ -28,6 +28,17 @@ struct FileChoice {
     QString fileName;      // preset name
     QString defaultSuffix; // without the dot
     bool mustExist = true;
+
+    // The choice behind every "Save as PDF".
+    static FileChoice pdfFile()
+    {
+        return {QStringLiteral("Save as PDF"),
+                QStringLiteral("PDF files (*.pdf)"),
+                {},
+                {},
+                QStringLiteral("pdf"),
+                false};
+    }
 };
 
 class Messages

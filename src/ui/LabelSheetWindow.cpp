@@ -3,8 +3,9 @@
 #include "print/LabelRun.h"
 #include "ui/LabelStartWidget.h"
 
+#include "ui/MessageDialog.h"
+
 #include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -111,10 +112,6 @@ void LabelSheetWindow::print()
 
 void LabelSheetWindow::saveAsPdf()
 {
-    QFileDialog dialog(this, "Save as PDF");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter("PDF files (*.pdf)");
-    dialog.setDefaultSuffix("pdf");
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        printToPdf(dialog.selectedFiles().constFirst());
+    if (const auto path = MessageDialog(this).saveFile(FileChoice::pdfFile()))
+        printToPdf(*path);
 }

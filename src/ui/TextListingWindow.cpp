@@ -4,6 +4,8 @@
 #include "print/RichListingPrint.h"
 #include "print/RtfWriter.h"
 
+#include "ui/MessageDialog.h"
+
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -103,12 +105,8 @@ void TextListingWindow::saveAs()
 
 void TextListingWindow::saveAsPdf()
 {
-    QFileDialog dialog(this, "Save as PDF");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter("PDF files (*.pdf)");
-    dialog.setDefaultSuffix("pdf");
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        savePdf(dialog.selectedFiles().constFirst());
+    if (const auto path = MessageDialog(this).saveFile(FileChoice::pdfFile()))
+        savePdf(*path);
 }
 
 void TextListingWindow::print()
