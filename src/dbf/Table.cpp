@@ -2,6 +2,7 @@
 
 #include "Codepage437.h"
 #include "Error.h"
+#include "FieldValues.h"
 #include "File.h"
 #include "Header.h"
 #include "Index.h"
@@ -17,31 +18,6 @@
 
 namespace dbf
 {
-
-namespace
-{
-
-std::string_view trimRight(std::string_view s)
-{
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
-std::string_view trim(std::string_view s)
-{
-    s = trimRight(s);
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    return s;
-}
-
-bool logicalByte(char c)
-{
-    return c == 'T' || c == 't' || c == 'Y' || c == 'y';
-}
-
-} // namespace
 
 std::string dateToDtos(std::optional<Date> date)
 {
@@ -257,20 +233,7 @@ std::string Table::currentKey() const
 
 bool Table::visible(std::uint32_t recno) const
 {
-    if (!filter_)
-        return true;
-    // The filter reads field values through this table, so it must see the
-    // record in question; the buffer is swapped for the call.
-    auto* self = const_cast<Table*>(this);
-    const std::uint32_t saved = current_;
-    std::vector<char> savedBuffer;
-    savedBuffer.swap(self->buffer_);
-    self->current_ = recno;
-    self->buffer_.assign(recordData(recno), recordData(recno) + recordLength_);
-    const bool keep = filter_(*this);
-    self->current_ = saved;
-    self->buffer_.swap(savedBuffer);
-    return keep;
+    return !filter_ || filter_(record(recno));
 }
 
 std::uint32_t Table::orderSize() const
@@ -468,54 +431,128 @@ bool Table::seek(std::string_view key)
     return find(cp437::toUtf8(*bytes));
 }
 
-// --- Field values ---------------------------------------------------------
+// --- Reads without the cursor -------------------------------------------------
+
+RecordView Table::record(std::uint32_t recno) const
+{
+    if (recno == 0 || recno > recordCount_)
+        throw Error(path_.string() + ": no record " + std::to_string(recno));
+    return RecordView(*this, recno, recordData(recno));
+}
+
+const Index& Table::requireIndex(std::string_view tagName) const
+{
+    const Index* index = findIndex(tagName);
+    if (!index)
+        throw Error(path_.string() + ": no tag named " + std::string(tagName));
+    return *index;
+}
+
+std::optional<std::string> Table::keyBytes(const Index& index, std::string_view key,
+                                           bool padded) const
+{
+    auto bytes = cp437::fromUtf8(key);
+    if (!bytes || bytes->size() > static_cast<std::size_t>(index.keyLength()))
+        return std::nullopt;
+    if (padded)
+        bytes->resize(index.keyLength(), ' ');
+    return bytes;
+}
+
+std::optional<std::uint32_t> Table::findRecord(std::string_view tag, std::string_view key) const
+{
+    const Index& index = requireIndex(tag);
+    const auto bytes = keyBytes(index, key, false);
+    if (!bytes)
+        return std::nullopt;
+    const auto position = index.findPrefix(*bytes);
+    if (!position)
+        return std::nullopt;
+    return index.recnoAt(*position);
+}
+
+std::optional<std::uint32_t> Table::seekRecord(std::string_view tag, std::string_view key) const
+{
+    const Index& index = requireIndex(tag);
+    const auto bytes = keyBytes(index, key, true);
+    if (!bytes)
+        return std::nullopt;
+    const auto position = index.findPrefix(*bytes);
+    if (!position)
+        return std::nullopt;
+    return index.recnoAt(*position);
+}
+
+std::vector<std::uint32_t> Table::recordsWithKey(std::string_view tag, std::string_view key) const
+{
+    const Index& index = requireIndex(tag);
+    std::vector<std::uint32_t> found;
+    const auto bytes = keyBytes(index, key, false);
+    if (!bytes)
+        return found;
+    const auto position = index.findPrefix(*bytes);
+    if (!position)
+        return found;
+    for (std::uint32_t p = *position; p < index.size(); ++p) {
+        const std::uint32_t r = index.recnoAt(p);
+        if (index.keyOf(r).substr(0, bytes->size()) != *bytes)
+            break;
+        found.push_back(r);
+    }
+    return found;
+}
+
+std::vector<std::uint32_t> Table::recordsInOrder(std::string_view tag,
+                                                 const RecordFilter& keep) const
+{
+    const Index* index = tag.empty() ? nullptr : &requireIndex(tag);
+    std::vector<std::uint32_t> found;
+    found.reserve(recordCount_);
+    for (std::uint32_t p = 0; p < recordCount_; ++p) {
+        const std::uint32_t r = index ? index->recnoAt(p) : p + 1;
+        if (!keep || keep(RecordView(*this, r, recordData(r))))
+            found.push_back(r);
+    }
+    return found;
+}
+
+// --- Field values of the record buffer -----------------------------------------
 
 std::string Table::raw(std::string_view name) const
 {
-    const FieldDef& f = field(name);
-    return cp437::toUtf8({buffer_.data() + f.offset, std::size_t(f.width)});
+    return values::raw(buffer_.data(), field(name));
 }
 
 std::string Table::text(std::string_view name) const
 {
-    const FieldDef& f = field(name);
-    return cp437::toUtf8(trimRight({buffer_.data() + f.offset, std::size_t(f.width)}));
+    return values::text(buffer_.data(), field(name));
 }
 
 std::string Table::text(int position) const
 {
     if (position == 0)
         return deleted() ? "*" : "";
-    const FieldDef& f = fieldAt(position);
-    return cp437::toUtf8(trimRight({buffer_.data() + f.offset, std::size_t(f.width)}));
+    return values::text(buffer_.data(), fieldAt(position));
 }
 
 double Table::number(std::string_view name) const
 {
-    const FieldDef& f = field(name);
-    const std::string_view t = trim({buffer_.data() + f.offset, std::size_t(f.width)});
-    double value = 0;
-    const char* begin = t.data();
-    if (!t.empty() && *begin == '+')
-        ++begin;
-    std::from_chars(begin, t.data() + t.size(), value);
-    return value;
+    return values::number(buffer_.data(), field(name));
 }
 
 std::optional<Date> Table::date(std::string_view name) const
 {
-    const FieldDef& f = field(name);
-    return dateFromDtos({buffer_.data() + f.offset, std::size_t(f.width)});
+    return values::date(buffer_.data(), field(name));
 }
 
 bool Table::logical(std::string_view name) const
 {
-    return logicalByte(buffer_[field(name).offset]);
+    return values::logical(buffer_.data(), field(name));
 }
 
 bool Table::logical(int position) const
 {
-    return logicalByte(buffer_[fieldAt(position).offset]);
+    return values::logical(buffer_.data(), fieldAt(position));
 }
 
 bool Table::deleted() const
@@ -523,19 +560,48 @@ bool Table::deleted() const
     return buffer_[0] == '*';
 }
 
-std::string Table::textAt(std::uint32_t recno, std::string_view name) const
+// --- Record views ----------------------------------------------------------------
+
+std::string RecordView::text(std::string_view field) const
 {
-    if (recno == 0 || recno > recordCount_)
-        throw Error(path_.string() + ": no record " + std::to_string(recno));
-    const FieldDef& f = field(name);
-    return cp437::toUtf8(trimRight({recordData(recno) + f.offset, std::size_t(f.width)}));
+    return values::text(data_, table_->field(field));
 }
 
-bool Table::deletedAt(std::uint32_t recno) const
+std::string RecordView::text(int position) const
 {
-    if (recno == 0 || recno > recordCount_)
-        throw Error(path_.string() + ": no record " + std::to_string(recno));
-    return recordData(recno)[0] == '*';
+    if (position == 0)
+        return deleted() ? "*" : "";
+    return values::text(data_, table_->fieldAt(position));
+}
+
+std::string RecordView::raw(std::string_view field) const
+{
+    return values::raw(data_, table_->field(field));
+}
+
+double RecordView::number(std::string_view field) const
+{
+    return values::number(data_, table_->field(field));
+}
+
+std::optional<Date> RecordView::date(std::string_view field) const
+{
+    return values::date(data_, table_->field(field));
+}
+
+bool RecordView::logical(std::string_view field) const
+{
+    return values::logical(data_, table_->field(field));
+}
+
+bool RecordView::logical(int position) const
+{
+    return values::logical(data_, table_->fieldAt(position));
+}
+
+std::string_view RecordView::bytes() const
+{
+    return {data_, std::size_t(table_->recordLength())};
 }
 
 } // namespace dbf

@@ -2,6 +2,7 @@
 
 #include "Field.h"
 #include "File.h"
+#include "RecordView.h"
 
 #include <chrono>
 #include <cstdint>
@@ -81,9 +82,27 @@ public:
     // Exact find: the key, padded with blanks to the key length, must match.
     bool seek(std::string_view key);
 
+    // --- Reads that touch no cursor, order, state or record buffer -------
+    // Lookups, reports and listings read through these, so a window's current
+    // record, its order and an edit in progress stay exactly as they were.
+    using RecordFilter = std::function<bool(const RecordView&)>;
+    // The record as stored (1-based); throws for a number out of range.
+    RecordView record(std::uint32_t recno) const;
+    // The first record, in the order of `tag`, whose key begins with `key`
+    // (UTF-8); none when no key does. The table's filter does not apply.
+    std::optional<std::uint32_t> findRecord(std::string_view tag, std::string_view key) const;
+    // The same, for a key that equals `key` padded with blanks to the key length.
+    std::optional<std::uint32_t> seekRecord(std::string_view tag, std::string_view key) const;
+    // Every record whose key in `tag` begins with `key`, in the tag's order.
+    std::vector<std::uint32_t> recordsWithKey(std::string_view tag, std::string_view key) const;
+    // The record numbers in the order of `tag` ("" for record order) that
+    // `keep` accepts (every one without it): a snapshot to walk.
+    std::vector<std::uint32_t> recordsInOrder(std::string_view tag = {},
+                                              const RecordFilter& keep = {}) const;
+
     // Filter: hides the records for which it returns false. Deleted records
     // stay visible unless the filter hides them.
-    using Filter = std::function<bool(const Table&)>;
+    using Filter = RecordFilter;
     void setFilter(Filter filter);
     void clearFilter() { setFilter(nullptr); }
     bool hasFilter() const { return static_cast<bool>(filter_); }
@@ -118,10 +137,6 @@ public:
     bool logical(std::string_view field) const;
     bool logical(int position) const;
     bool deleted() const;
-    // A field of any record as stored in the file, read without moving the
-    // cursor or touching the record buffer (so an edit in progress stays).
-    std::string textAt(std::uint32_t recno, std::string_view field) const;
-    bool deletedAt(std::uint32_t recno) const;
 
     // Setters change the record buffer. In Edit and Insert state post() saves
     // it; in Browse state the buffer is written only by writeRecord() or
@@ -161,6 +176,7 @@ public:
     void flush();
 
 private:
+    friend class RecordView;
     Table();
     void load(const std::filesystem::path& path, Access access);
     const FieldDef& field(std::string_view name) const;
@@ -179,6 +195,9 @@ private:
     std::uint32_t scan(std::int64_t position, int direction) const;
     void leaveEditState();
     Index* findIndex(std::string_view tagName) const;
+    const Index& requireIndex(std::string_view tagName) const;
+    std::optional<std::string> keyBytes(const Index& index, std::string_view key,
+                                        bool padded) const;
     void installIndex(std::unique_ptr<Index> index);
     void invalidateVisible() { visibleValid_ = false; }
     const std::vector<std::uint32_t>& visibleList() const;

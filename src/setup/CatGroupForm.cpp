@@ -149,7 +149,7 @@ void TCatGroupForm::DeletesClick()
         return;
     deletesHidden_ = !deletesHidden_;
     if (deletesHidden_)
-        table().setFilter([](const dbf::Table& t) { return !t.deleted(); });
+        table().setFilter([](const dbf::RecordView& r) { return !r.deleted(); });
     else
         table().clearFilter();
     table().first();

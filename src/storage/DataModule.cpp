@@ -1,5 +1,6 @@
 #include "DataModule.h"
 
+#include "RecordValues.h"
 #include "TextRules.h"
 
 #include "dbf/Error.h"
@@ -300,17 +301,18 @@ bool Tdmod::OpenShowFile(const QString& path)
         return false;
     const int number = ShowNumberFromFileName(path);
     OpenShowDates();
-    if (!showDates_->find(TextRules::RightAligned(number, 5).toStdString())) {
+    const auto showRecord =
+        showDates_->seekRecord("SHOWNUM", TextRules::RightAligned(number, 5).toStdString());
+    if (!showRecord) {
         inform(QStringLiteral("This file does not contain a valid Show #.  Please try again."));
         return false;
     }
+    const QString dateText =
+        RecordValues::dateText(showDates_->record(*showRecord).date("show_date"));
     tzDbf1_.reset();
     tzDbf1_ = openTable(TableSchemas::TzDbf1(), path);
     showNumber_ = number;
-    const auto date = showDates_->date("show_date");
-    showDateText_ = date ? QDate(int(date->year()), unsigned(date->month()), unsigned(date->day()))
-                               .toString(QStringLiteral("MM/dd/yyyy"))
-                         : QString();
+    showDateText_ = dateText;
     WriteLastShow(path);
     RefreshMaxLinkCodes();
     return true;

@@ -111,10 +111,11 @@ public:
         bool canNq = false;
         int qualifyingScore = 0;
     };
-    // Fills `score`; when the key is unknown only maxScore changes (to 0).
-    void ClassScoring(const QString& classKey, ClassScore& score);
+    // The scoring of a class; all zero (after the message) for an unknown key.
+    ClassScore ClassScoring(const QString& classKey);
 
-    // --- Show dates lookups, on the current ShowDates record -------------
+    // --- Show dates lookups: on the open show's record, or before a show is
+    // open on the record the show dates table stands on ----------------------
     bool ShowHasObedience();
     bool ShowHasRally();
     bool TrialHasObedience(int trial);
@@ -139,16 +140,19 @@ public:
     QString JudgeNameForClass(const QString& classKey, int trial);
     QString JudgeNameForSortKey(const QString& sortKey, int trial);
     QString CatGroupHeader(const QString& section, const QString& catGroup);
-    // The four footer lines; `footers` is left as it was when none is found.
-    void CatGroupFooters(const QString& catGroup, std::array<QString, 4>& footers);
+    // The four footer lines of the group; nothing when no record has it.
+    std::optional<std::array<QString, 4>> CatGroupFooters(const QString& catGroup);
 
     // --- Entry-derived values ----------------------------------------------
     QString LowestSortKey(std::uint32_t recno);
     void RefreshMaxLinkCodes();
     // Highest bracecode, teamcode, pairscode, rctmcode, rtmcode of the show.
     const std::array<QString, 5>& maxLinkCodes() const { return maxLinkCodes_; }
-    int EnteredClassLists(std::uint32_t recno);
-    const std::array<QStringList, 4>& enteredClassLists() const { return enteredClasses_; }
+    struct EnteredClasses {
+        int most = 0;                       // the most classes entered in one trial
+        std::array<QStringList, 4> lists{}; // per trial, at most five "(Ob) Novice A"
+    };
+    EnteredClasses EnteredClassLists(std::uint32_t recno);
     struct EntryResult {
         QString place;
         QString score;
@@ -165,9 +169,10 @@ private:
     void inform(const QString& text);
     QString findInClasses(const char* tag, const QString& key, const char* field,
                           const QString& missingText, const QString& fallback);
-    std::optional<QString> nextNumber(dbf::Table& table, const char* field, const QString& what,
-                                      const std::vector<dbf::Table*>& alsoUsing = {});
-    std::optional<QString> judgeName(const QString& key);
+    std::optional<QString> nextNumber(const std::vector<const dbf::Table*>& tables,
+                                      const char* field, const QString& what);
+    QString judgeName(const QString& key);
+    std::optional<dbf::RecordView> showDatesRecord();
     bool anyFlag(int first, int last);
 
     DataRoot root_;
@@ -182,5 +187,4 @@ private:
     QString showDateText_;
     std::array<QString, 5> maxLinkCodes_;
     std::array<bool, 4> hasResults_{};
-    std::array<QStringList, 4> enteredClasses_;
 };

@@ -1,29 +1,15 @@
 #include "ClassCodes.h"
 #include "DataModule.h"
+#include "RecordValues.h"
 
 // Values the data module derives from the entries of the open show. Each
-// reads the record it is given and leaves the entry table's cursor where it
-// was, so a window's current record does not move under it.
+// reads the stored record it is given, so the entry table's cursor, order and
+// any edit in progress stay as the window left them.
+
+using RecordValues::text;
 
 namespace
 {
-
-QString text(const dbf::Table& table, const char* field)
-{
-    return QString::fromStdString(table.text(field));
-}
-
-// Runs `read` with the table positioned on `recno`, then goes back.
-template <typename Read> auto onRecord(dbf::Table& table, std::uint32_t recno, Read read)
-{
-    const std::uint32_t saved = table.recno();
-    if (saved != recno)
-        table.go(recno);
-    auto result = read();
-    if (saved != recno && saved != 0)
-        table.go(saved);
-    return result;
-}
 
 QString fieldName(const dbf::Table& table, int position)
 {
@@ -34,23 +20,22 @@ QString fieldName(const dbf::Table& table, int position)
 
 QString Tdmod::LowestSortKey(std::uint32_t recno)
 {
-    dbf::Table& entries = *tzDbf1_;
-    return onRecord(entries, recno, [&] {
-        QString lowest = QStringLiteral("999");
-        const auto scan = [&](ClassCodes::Section section) {
-            const auto range = ClassCodes::EntryFieldRange(section);
-            for (int position = range.last; position >= range.first; --position) {
-                if (!entries.logical(position))
-                    continue;
-                const QString key = SortKeyForField(fieldName(entries, position));
-                if (key <= lowest)
-                    lowest = key;
-            }
-        };
-        scan(ClassCodes::Section::Rally);
-        scan(ClassCodes::Section::Obedience);
-        return lowest;
-    });
+    const dbf::Table& entries = *tzDbf1_;
+    const dbf::RecordView record = entries.record(recno);
+    QString lowest = QStringLiteral("999");
+    const auto scan = [&](ClassCodes::Section section) {
+        const auto range = ClassCodes::EntryFieldRange(section);
+        for (int position = range.last; position >= range.first; --position) {
+            if (!record.logical(position))
+                continue;
+            const QString key = SortKeyForField(fieldName(entries, position));
+            if (key <= lowest)
+                lowest = key;
+        }
+    };
+    scan(ClassCodes::Section::Rally);
+    scan(ClassCodes::Section::Obedience);
+    return lowest;
 }
 
 void Tdmod::RefreshMaxLinkCodes()
@@ -62,39 +47,37 @@ void Tdmod::RefreshMaxLinkCodes()
                                          "rtmcode"};
     const dbf::Table& entries = *tzDbf1_;
     for (std::uint32_t r = 1; r <= entries.recordCount(); ++r) {
+        const dbf::RecordView record = entries.record(r);
         for (int i = 0; i < 5; ++i) {
-            const QString code = QString::fromStdString(entries.textAt(r, fields[i]));
+            const QString code = text(record, fields[i]);
             if (code > maxLinkCodes_[i])
                 maxLinkCodes_[i] = code;
         }
     }
 }
 
-int Tdmod::EnteredClassLists(std::uint32_t recno)
+Tdmod::EnteredClasses Tdmod::EnteredClassLists(std::uint32_t recno)
 {
-    for (auto& list : enteredClasses_)
-        list.clear();
-    dbf::Table& entries = *tzDbf1_;
-    return onRecord(entries, recno, [&] {
-        int most = 0;
-        for (int trial = 1; trial <= ClassCodes::maxTrials; ++trial) {
-            int count = 0;
-            for (const auto& [section, tag] :
-                 {std::pair{ClassCodes::Section::Obedience, QStringLiteral("(Ob) ")},
-                  std::pair{ClassCodes::Section::Rally, QStringLiteral("(R) ")}}) {
-                const auto range = ClassCodes::EntryFieldRangeForTrial(trial, section);
-                for (int position = range.first; position <= range.last; ++position) {
-                    if (!entries.logical(position))
-                        continue;
-                    if (++count <= 5)
-                        enteredClasses_[trial - 1]
-                            << tag + ClassNameForField(fieldName(entries, position));
-                }
+    const dbf::Table& entries = *tzDbf1_;
+    const dbf::RecordView record = entries.record(recno);
+    EnteredClasses entered;
+    for (int trial = 1; trial <= ClassCodes::maxTrials; ++trial) {
+        int count = 0;
+        for (const auto& [section, tag] :
+             {std::pair{ClassCodes::Section::Obedience, QStringLiteral("(Ob) ")},
+              std::pair{ClassCodes::Section::Rally, QStringLiteral("(R) ")}}) {
+            const auto range = ClassCodes::EntryFieldRangeForTrial(trial, section);
+            for (int position = range.first; position <= range.last; ++position) {
+                if (!record.logical(position))
+                    continue;
+                if (++count <= 5)
+                    entered.lists[trial - 1]
+                        << tag + ClassNameForField(fieldName(entries, position));
             }
-            most = std::max(most, count);
         }
-        return most;
-    });
+        entered.most = std::max(entered.most, count);
+    }
+    return entered;
 }
 
 Tdmod::EntryResult Tdmod::ResultForEntry(int trial, const QString& classKey, const QString& armband,
@@ -104,29 +87,30 @@ Tdmod::EntryResult Tdmod::ResultForEntry(int trial, const QString& classKey, con
     OpenResults(showNumber_);
     const QString head = QString::number(trial) + classKey.leftJustified(6, u' ', true);
     const auto pad5 = [](const QString& s) { return s.leftJustified(5, u' ', true); };
-    QString tag, key;
+    const char* tag = nullptr;
+    QString key;
     if (!braceCode.trimmed().isEmpty()) {
-        tag = QStringLiteral("brace");
+        tag = "brace";
         key = head + braceCode + pad5(armband);
     } else if (!teamCode.trimmed().isEmpty()) {
-        tag = QStringLiteral("team");
+        tag = "team";
         key = head + teamCode + pad5(armband);
     } else {
-        tag = QStringLiteral("regkey");
+        tag = "regkey";
         QString r = reg;
         while (r.endsWith(u' '))
             r.chop(1);
         key = head + r;
     }
-    results_->setOrder(tag.toStdString());
     EntryResult result;
     QString score;
-    if (results_->find(key.toStdString())) {
-        result.place = text(*results_, "place");
-        score = text(*results_, "score");
+    if (const auto recno = results_->findRecord(tag, key.toStdString())) {
+        const dbf::RecordView found = results_->record(*recno);
+        result.place = text(found, "place");
+        score = text(found, "score");
         if (!score.isEmpty())
             hasResults_[trial - 1] = true;
-        if (text(*results_, "nq") == QStringLiteral("NQ")) {
+        if (text(found, "nq") == QStringLiteral("NQ")) {
             result.score = QStringLiteral("  NQ     ");
             return result;
         }
@@ -137,17 +121,15 @@ Tdmod::EntryResult Tdmod::ResultForEntry(int trial, const QString& classKey, con
 
 QString Tdmod::DogTitledName(std::uint32_t recno)
 {
-    dbf::Table& entries = *tzDbf1_;
-    return onRecord(entries, recno, [&] {
-        const QString prefix = text(entries, "titles_pre");
-        const QString suffix = text(entries, "titles_end");
-        QString name = text(entries, "dog");
-        if (!prefix.isEmpty())
-            name = prefix + u' ' + name;
-        if (!suffix.isEmpty())
-            name += QStringLiteral(", ") + suffix;
-        return name;
-    });
+    const dbf::RecordView record = tzDbf1_->record(recno);
+    const QString prefix = text(record, "titles_pre");
+    const QString suffix = text(record, "titles_end");
+    QString name = text(record, "dog");
+    if (!prefix.isEmpty())
+        name = prefix + u' ' + name;
+    if (!suffix.isEmpty())
+        name += QStringLiteral(", ") + suffix;
+    return name;
 }
 
 QString Tdmod::JuniorIdForArmband(const QString& armband)
@@ -155,9 +137,9 @@ QString Tdmod::JuniorIdForArmband(const QString& armband)
     const dbf::Table& entries = *tzDbf1_;
     const QString wanted = armband.trimmed().toUpper();
     for (std::uint32_t r = 1; r <= entries.recordCount(); ++r) {
-        if (!entries.deletedAt(r) &&
-            QString::fromStdString(entries.textAt(r, "arm")).trimmed().toUpper() == wanted)
-            return QString::fromStdString(entries.textAt(r, "junior_id"));
+        const dbf::RecordView record = entries.record(r);
+        if (!record.deleted() && text(record, "arm").trimmed().toUpper() == wanted)
+            return text(record, "junior_id");
     }
     return {};
 }

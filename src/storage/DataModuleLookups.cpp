@@ -1,9 +1,15 @@
 #include "ClassCodes.h"
 #include "DataModule.h"
+#include "RecordValues.h"
 #include "TextRules.h"
 
 // The lookups of the data module. None fails: an unknown key shows a message
-// naming it and gives the fallback value.
+// naming it and gives the fallback value. Each reads stored records without
+// moving a cursor, so the tables stay in the order, on the record and in the
+// edit a window left them in.
+
+using RecordValues::raw;
+using RecordValues::text;
 
 namespace
 {
@@ -15,39 +21,12 @@ QString trimmedRight(QString text)
     return text;
 }
 
-QString text(const dbf::Table& table, const char* field)
+std::optional<dbf::RecordView> findIn(const dbf::Table& table, const char* tag, const QString& key)
 {
-    return QString::fromStdString(table.text(field));
-}
-
-QString raw(const dbf::Table& table, const char* field)
-{
-    return QString::fromStdString(table.raw(field));
-}
-
-QDate qdate(const std::optional<dbf::Date>& d)
-{
-    return d ? QDate(int(d->year()), unsigned(d->month()), unsigned(d->day())) : QDate();
-}
-
-// Puts a table in another order for one lookup and back afterwards.
-class OrderFor
-{
-public:
-    OrderFor(dbf::Table& table, const char* tag) : table_(table), saved_(table.order())
-    {
-        table_.setOrder(tag);
-    }
-    ~OrderFor() { table_.setOrder(saved_); }
-
-private:
-    dbf::Table& table_;
-    std::string saved_;
-};
-
-bool findKey(dbf::Table& table, const QString& key)
-{
-    return table.find(key.toStdString());
+    const auto recno = table.findRecord(tag, key.toStdString());
+    if (!recno)
+        return std::nullopt;
+    return table.record(*recno);
 }
 
 } // namespace
@@ -58,10 +37,8 @@ QString Tdmod::findInClasses(const char* tag, const QString& key, const char* fi
                              const QString& missingText, const QString& fallback)
 {
     OpenClasses();
-    showClasses_->setOrder(tag);
-    showClasses_->first();
-    if (findKey(*showClasses_, key))
-        return raw(*showClasses_, field);
+    if (const auto found = findIn(*showClasses_, tag, key))
+        return raw(*found, field);
     inform(missingText);
     return fallback;
 }
@@ -110,41 +87,52 @@ QString Tdmod::Get_ObedClassName(const QString& sortKey)
     OpenClasses();
     const QString key = trimmedRight(sortKey);
     for (std::uint32_t r = 1; r <= showClasses_->recordCount(); ++r) {
-        showClasses_->go(r);
-        if (text(*showClasses_, "srtkey") == key)
-            return text(*showClasses_, "classname");
+        const dbf::RecordView record = showClasses_->record(r);
+        if (text(record, "srtkey") == key)
+            return text(record, "classname");
     }
     inform("Unknown key in Get_ObedClassName of [" + key + "];" +
            "Using -- Unknown Class -- for Description");
     return QStringLiteral("Unknown Class");
 }
 
-void Tdmod::ClassScoring(const QString& classKey, ClassScore& score)
+Tdmod::ClassScore Tdmod::ClassScoring(const QString& classKey)
 {
     OpenClasses();
     const QString key = trimmedRight(classKey);
-    showClasses_->setOrder("DBKEY");
-    showClasses_->first();
-    if (!findKey(*showClasses_, key.toUpper())) {
+    const auto found = findIn(*showClasses_, "DBKEY", key.toUpper());
+    if (!found) {
         inform("DBKey [" + key + "] - Not found in Show Classes Database");
-        score.maxScore = 0;
-        return;
+        return {};
     }
-    score.maxScore = static_cast<int>(showClasses_->number("maxscore"));
-    score.canNq = showClasses_->logical("can_nq");
-    score.qualifyingScore = static_cast<int>(showClasses_->number("q_score"));
+    return {static_cast<int>(found->number("maxscore")), found->logical("can_nq"),
+            static_cast<int>(found->number("q_score"))};
 }
 
 // --- Show dates ---------------------------------------------------------------
 
-bool Tdmod::anyFlag(int first, int last)
+std::optional<dbf::RecordView> Tdmod::showDatesRecord()
 {
     OpenShowDates();
-    if (showDates_->isEmpty())
+    if (showNumber_ > 0) {
+        if (const auto recno = showDates_->seekRecord(
+                "SHOWNUM", TextRules::RightAligned(showNumber_, 5).toStdString()))
+            return showDates_->record(*recno);
+    }
+    // No show open yet: the record the show dates table stands on.
+    if (showDates_->recno() == 0)
+        return std::nullopt;
+    return showDates_->record(showDates_->recno());
+}
+
+bool Tdmod::anyFlag(int first, int last)
+{
+    const auto record = showDatesRecord();
+    if (!record)
         return false;
     for (int position = first; position <= last; ++position) {
         if (showDates_->fields()[position - 1].type == dbf::FieldType::Logical &&
-            showDates_->logical(position))
+            record->logical(position))
             return true;
     }
     return false;
@@ -176,27 +164,37 @@ bool Tdmod::TrialHasRally(int trial)
 
 QString Tdmod::TrialDateText(int trial)
 {
-    OpenShowDates();
-    const QDate date = qdate(showDates_->date("t" + std::to_string(trial) + "_date"));
-    return date.isValid() ? date.toString(QStringLiteral("MM/dd/yyyy")) : QString();
+    const auto record = showDatesRecord();
+    if (!record || trial < 1 || trial > ClassCodes::maxTrials)
+        return {};
+    return RecordValues::dateText(record->date("t" + std::to_string(trial) + "_date"));
 }
 
 QString Tdmod::EventNumber(int trial, QChar sectionLetter)
 {
-    OpenShowDates();
+    const auto record = showDatesRecord();
+    if (!record || trial < 1 || trial > ClassCodes::maxTrials)
+        return {};
     const std::string field = "t" + std::to_string(trial) + "_" +
                               QString(sectionLetter.toLower()).toStdString() + "_evnum";
-    return QString::fromStdString(showDates_->text(field));
+    return text(*record, field);
 }
 
 QString Tdmod::ShowDatesText()
 {
-    OpenShowDates();
-    const int trials = static_cast<int>(showDates_->number("num_trials"));
-    const QDate first = qdate(showDates_->date("show_date"));
-    const QDate last = trials >= 1 && trials <= 4
-                           ? qdate(showDates_->date("t" + std::to_string(trials) + "_date"))
-                           : first;
+    const auto record = showDatesRecord();
+    if (!record)
+        return {};
+    const int trials = static_cast<int>(record->number("num_trials"));
+    const QDate first = RecordValues::date(*record, "show_date");
+    if (trials < 1 || trials > ClassCodes::maxTrials) {
+        // An N 1 field holds 0 to 9; a show has one to four trials.
+        inform("Show # " + QString::number(int(record->number("show_num"))) +
+               ": the number of trials (num_trials) is " + QString::number(trials) +
+               "; a show has 1 to 4 trials");
+        return TextRules::LongDateText(first);
+    }
+    const QDate last = RecordValues::date(*record, "t" + std::to_string(trials) + "_date");
     if (first != last)
         return TextRules::LongDateText(first) + QStringLiteral(" thru ") +
                TextRules::LongDateText(last);
@@ -209,49 +207,44 @@ QString Tdmod::DogNameForReg(const QString& reg)
 {
     OpenDogs();
     const QString key = trimmedRight(reg);
-    OrderFor order(*dogs_, "regnum");
-    if (findKey(*dogs_, key.toUpper()))
-        return text(*dogs_, "dog");
+    if (const auto found = findIn(*dogs_, "regnum", key.toUpper()))
+        return text(*found, "dog");
     return key;
 }
 
 QString Tdmod::OwnerNameForId(const QString& ownerId)
 {
     OpenOwners();
-    OrderFor order(*owners_, "OWNERID");
-    if (findKey(*owners_, ownerId))
-        return text(*owners_, "first") + u' ' + text(*owners_, "last");
+    if (const auto found = findIn(*owners_, "OWNERID", ownerId))
+        return text(*found, "first") + u' ' + text(*found, "last");
     return "Owner ID = " + ownerId;
 }
 
 QString Tdmod::OwnerEmail(const QString& ownerId)
 {
     OpenOwners();
-    OrderFor order(*owners_, "ownerid");
-    return findKey(*owners_, ownerId) ? text(*owners_, "email") : QString();
+    const auto found = findIn(*owners_, "ownerid", ownerId);
+    return found ? text(*found, "email") : QString();
 }
 
 QString Tdmod::BreedShortName(const QString& breed)
 {
     OpenBreeds();
-    OrderFor order(*breeds_, "BREEDNAME");
-    if (!findKey(*breeds_, breed.toUpper()))
+    const auto found = findIn(*breeds_, "BREEDNAME", breed.toUpper());
+    if (!found)
         return breed;
-    const QString shortName = text(*breeds_, "short_name");
-    return shortName.isEmpty() ? text(*breeds_, "breed_name") : shortName;
+    const QString shortName = text(*found, "short_name");
+    return shortName.isEmpty() ? text(*found, "breed_name") : shortName;
 }
 
 // The highest number over every record, deleted ones included, plus one.
-std::optional<QString> Tdmod::nextNumber(dbf::Table& table, const char* field, const QString& what,
-                                         const std::vector<dbf::Table*>& alsoUsing)
+std::optional<QString> Tdmod::nextNumber(const std::vector<const dbf::Table*>& tables,
+                                         const char* field, const QString& what)
 {
     int highest = 0;
-    std::vector<dbf::Table*> tables = {&table};
-    tables.insert(tables.end(), alsoUsing.begin(), alsoUsing.end());
     for (const dbf::Table* t : tables) {
         for (std::uint32_t r = 1; r <= t->recordCount(); ++r)
-            highest =
-                std::max(highest, TextRules::IdToInt(QString::fromStdString(t->textAt(r, field))));
+            highest = std::max(highest, TextRules::IdToInt(text(t->record(r), field)));
     }
     if (highest >= TextRules::kLargestId) {
         messages_.error("Cannot create a new " + what + ": " + what +
@@ -267,26 +260,26 @@ std::optional<QString> Tdmod::NextOwnerId()
     OpenDogs();
     // Dogs keep their owner's ID after the owner is packed away or the owners
     // table is emptied; a new owner must not take it over.
-    return nextNumber(*owners_, "owner_id", QStringLiteral("owner ID"), {dogs_.get()});
+    return nextNumber({owners_.get(), dogs_.get()}, "owner_id", QStringLiteral("owner ID"));
 }
 
 std::optional<QString> Tdmod::NextJudgeNumber()
 {
     OpenJudges();
-    return nextNumber(*judges_, "judgenum", QStringLiteral("judge number"));
+    return nextNumber({judges_.get()}, "judgenum", QStringLiteral("judge number"));
 }
 
 // --- Judges and catalog groups ------------------------------------------------
 
-std::optional<QString> Tdmod::judgeName(const QString& key)
+QString Tdmod::judgeName(const QString& key)
 {
     OpenShowJudges(showNumber_);
     QString number;
     for (std::uint32_t r = 1; r <= shwJudges_->recordCount() && number.isEmpty(); ++r) {
-        shwJudges_->go(r);
-        if (raw(*shwJudges_, "trialnum") + raw(*shwJudges_, "db_key") == key &&
-            !text(*shwJudges_, "judgenum").isEmpty())
-            number = text(*shwJudges_, "judgenum");
+        const dbf::RecordView record = shwJudges_->record(r);
+        if (raw(record, "trialnum") + raw(record, "db_key") == key &&
+            !text(record, "judgenum").isEmpty())
+            number = text(record, "judgenum");
     }
     if (number.isEmpty()) {
         inform("Judge key of [" + key + "] not found in Judge Assignments!;" +
@@ -295,9 +288,9 @@ std::optional<QString> Tdmod::judgeName(const QString& key)
     }
     OpenJudges();
     for (std::uint32_t r = 1; r <= judges_->recordCount(); ++r) {
-        judges_->go(r);
-        if (text(*judges_, "judgenum") == number)
-            return text(*judges_, "first") + u' ' + text(*judges_, "last");
+        const dbf::RecordView record = judges_->record(r);
+        if (text(record, "judgenum") == number)
+            return text(record, "first") + u' ' + text(record, "last");
     }
     inform("Judge Num of [" + number + "] not found in Judges database!;" +
            "Using -- Unknown Judge -- for Description");
@@ -306,7 +299,7 @@ std::optional<QString> Tdmod::judgeName(const QString& key)
 
 QString Tdmod::JudgeNameForClass(const QString& classKey, int trial)
 {
-    return *judgeName(QString::number(trial) + trimmedRight(classKey).leftJustified(6, u' '));
+    return judgeName(QString::number(trial) + trimmedRight(classKey).leftJustified(6, u' '));
 }
 
 QString Tdmod::JudgeNameForSortKey(const QString& sortKey, int trial)
@@ -320,10 +313,10 @@ QString Tdmod::CatGroupHeader(const QString& section, const QString& catGroup)
     const QString wantedSection = trimmedRight(section).toUpper();
     const QString wantedGroup = trimmedRight(catGroup).toUpper();
     for (std::uint32_t r = 1; r <= catGroups_->recordCount(); ++r) {
-        catGroups_->go(r);
-        if (text(*catGroups_, "section").toUpper() == wantedSection &&
-            text(*catGroups_, "catgroup").toUpper() == wantedGroup)
-            return text(*catGroups_, "header");
+        const dbf::RecordView record = catGroups_->record(r);
+        if (text(record, "section").toUpper() == wantedSection &&
+            text(record, "catgroup").toUpper() == wantedGroup)
+            return text(record, "header");
     }
     const QString key = (section.leftJustified(9, u' ', true) + catGroup).toUpper();
     inform("CatGroup key of [" + key + "] not found!;" +
@@ -331,16 +324,18 @@ QString Tdmod::CatGroupHeader(const QString& section, const QString& catGroup)
     return "Unknown Group " + key;
 }
 
-void Tdmod::CatGroupFooters(const QString& catGroup, std::array<QString, 4>& footers)
+std::optional<std::array<QString, 4>> Tdmod::CatGroupFooters(const QString& catGroup)
 {
     OpenCatGroups();
     const QString wanted = trimmedRight(catGroup);
     for (std::uint32_t r = 1; r <= catGroups_->recordCount(); ++r) {
-        catGroups_->go(r);
-        if (text(*catGroups_, "catgroup") == wanted) {
+        const dbf::RecordView record = catGroups_->record(r);
+        if (text(record, "catgroup") == wanted) {
+            std::array<QString, 4> footers;
             for (int i = 0; i < 4; ++i)
-                footers[i] = text(*catGroups_, ("footer" + std::to_string(i + 1)).c_str());
-            return;
+                footers[i] = text(record, "footer" + std::to_string(i + 1));
+            return footers;
         }
     }
+    return std::nullopt;
 }

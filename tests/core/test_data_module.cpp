@@ -185,17 +185,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "Puli", ""}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(DataModuleTest, ClassScoringKeepsTheOtherOutputsWhenTheKeyIsUnknown)
+TEST_F(DataModuleTest, ClassScoringGivesZeroForAnUnknownKey)
 {
-    Tdmod::ClassScore score{5, true, 7};
-    data.ClassScoring("ORNA", score);
+    Tdmod::ClassScore score = data.ClassScoring("ORNA");
     EXPECT_EQ(score.maxScore, 200);
     EXPECT_EQ(score.qualifyingScore, 170);
-    score = {5, true, 7};
-    data.ClassScoring("QQQQ  ", score);
+    score = data.ClassScoring("QQQQ  ");
     EXPECT_EQ(score.maxScore, 0);
-    EXPECT_TRUE(score.canNq);
-    EXPECT_EQ(score.qualifyingScore, 7);
+    EXPECT_EQ(score.qualifyingScore, 0);
     EXPECT_EQ(s(messages.texts.last()), "DBKey [QQQQ] - Not found in Show Classes Database");
 }
 
@@ -318,10 +315,11 @@ TEST_F(DataModuleTest, EntryValuesFromTheFlags)
     EXPECT_EQ(s(data.LowestSortKey(1)), "999");
     EXPECT_EQ(s(data.LowestSortKey(2)), "040") << "the lowest over both sections";
     entries(data).go(3);
-    EXPECT_EQ(data.EnteredClassLists(3), 7);
-    EXPECT_EQ(data.enteredClassLists()[0].size(), 5);
-    EXPECT_EQ(s(data.enteredClassLists()[0][0].trimmed()), "(Ob) Novice A");
-    EXPECT_EQ(s(data.enteredClassLists()[1][0].trimmed()), "(Ob) Veterans");
+    const Tdmod::EnteredClasses entered = data.EnteredClassLists(3);
+    EXPECT_EQ(entered.most, 7);
+    EXPECT_EQ(entered.lists[0].size(), 5);
+    EXPECT_EQ(s(entered.lists[0][0].trimmed()), "(Ob) Novice A");
+    EXPECT_EQ(s(entered.lists[1][0].trimmed()), "(Ob) Veterans");
     EXPECT_EQ(entries(data).recno(), 3u) << "the cursor stays";
 
     entries(data).go(2);

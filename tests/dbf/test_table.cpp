@@ -236,7 +236,7 @@ TEST_F(TableTest, DeletedRecordsStayVisibleUntilAFilterHidesThemOrAPackRemovesTh
     EXPECT_EQ(t->text(0), "*");
     EXPECT_EQ(walk(*t).size(), 4u);
 
-    t->setFilter([](const Table& r) { return !r.deleted(); });
+    t->setFilter([](const dbf::RecordView& r) { return !r.deleted(); });
     EXPECT_EQ(walk(*t), (std::vector<std::uint32_t>{1, 4}));
     EXPECT_EQ(t->visibleCount(), 2u);
     ASSERT_TRUE(t->goToVisible(1));
