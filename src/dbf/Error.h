@@ -6,8 +6,10 @@
 namespace dbf
 {
 
-// Every failure of the engine is raised as a dbf::Error whose text names the
-// file (where there is one) and the fault, ready to be shown to the user.
+// The program's one error family. Every failure of the engine and of the file
+// layers above it (a folder that cannot be made, a file that is locked or
+// damaged) is raised as a dbf::Error whose text names the file (where there is
+// one) and the fault, ready to be shown to the user as it stands.
 class Error : public std::runtime_error
 {
 public:
