@@ -70,7 +70,8 @@ int judgesLabels(Tdmod& data, const PrintRequest& request)
     const std::set<std::uint32_t> ticked = chosenJudges(judges, request.option("--judges", "all"));
     const LabelPosition start{request.labelPosition("--start-row"),
                               request.labelPosition("--start-col")};
-    LabelRecordList records = JudgeLabels::selection(judges, ticked);
+    LabelRecordList records =
+        JudgeLabels::selection(judges, QString::fromStdString(judges.order()), ticked);
     QString error;
     requireWritten(!JudgeLabels::savePdf(records, request.outputFile, start, &error).deviceFailed,
                    error);

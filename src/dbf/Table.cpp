@@ -289,6 +289,16 @@ bool Table::goToVisible(std::uint32_t n)
     return true;
 }
 
+std::vector<std::uint32_t> Table::visibleRecords() const
+{
+    if (filter_)
+        return visibleList();
+    std::vector<std::uint32_t> all(orderSize());
+    for (std::uint32_t p = 0; p < all.size(); ++p)
+        all[p] = recnoAtOrder(p);
+    return all;
+}
+
 std::optional<std::uint32_t> Table::visiblePosition() const
 {
     if (current_ == 0)

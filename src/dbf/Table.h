@@ -126,6 +126,9 @@ public:
     bool goToVisible(std::uint32_t n);
     // The 0-based position of the current record among the visible ones.
     std::optional<std::uint32_t> visiblePosition() const;
+    // The record numbers visible in the current order and filter, read
+    // without moving the cursor: what a grid shows.
+    std::vector<std::uint32_t> visibleRecords() const;
 
     // Field values of the record buffer (the current record, or the record
     // being edited or inserted). Text is UTF-8 with trailing blanks removed.

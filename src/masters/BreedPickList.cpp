@@ -1,26 +1,21 @@
 #include "BreedPickList.h"
 
-#include "dbf/Table.h"
 #include "storage/DataModule.h"
+#include "storage/RecordValues.h"
 
-QStringList breedPickList(dbf::Table& breeds)
+#include "dbf/Table.h"
+
+QStringList breedPickList(const dbf::Table& breeds)
 {
-    const std::string savedOrder = breeds.order();
-    const std::uint32_t savedRecord = breeds.recno();
-    breeds.setOrder("breedname");
-
     QStringList names;
-    for (breeds.first(); !breeds.isEmpty() && !breeds.eof(); breeds.next()) {
-        if (breeds.deleted())
+    for (std::uint32_t recno : breeds.recordsInOrder("breedname")) {
+        const dbf::RecordView breed = breeds.record(recno);
+        if (breed.deleted())
             continue;
-        const QString name = QString::fromStdString(breeds.text("breed_name"));
+        const QString name = RecordValues::text(breed, "breed_name");
         if (!name.trimmed().isEmpty())
             names << name;
     }
-
-    breeds.setOrder(savedOrder);
-    if (savedRecord != 0)
-        breeds.go(savedRecord);
     return names;
 }
 

@@ -14,7 +14,7 @@ class Tdmod;
 // of a name marked deleted precisely so that they are not offered.
 // The table's order and current record are put back afterwards; it must not
 // be in the middle of an edit, which a move would abandon.
-QStringList breedPickList(dbf::Table& breeds);
+QStringList breedPickList(const dbf::Table& breeds);
 // The same from the data module's breeds table, opened when needed; empty when
 // it cannot be opened (the data module has said why).
 QStringList breedPickList(Tdmod& data);

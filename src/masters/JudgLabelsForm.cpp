@@ -97,7 +97,8 @@ TJudgLabels::TJudgLabels(dbf::Table& judges, Messages& messages, QWidget* parent
     layout->addLayout(buttons);
     resize(900, 520);
 
-    const JudgeOrder* order = JudgeOrders::find(QString::fromStdString(judges_.order()));
+    tag_ = QString::fromStdString(judges_.order());
+    const JudgeOrder* order = JudgeOrders::find(tag_);
     if (order == &JudgeOrders::byName())
         byName_->setChecked(true);
     else if (order == &JudgeOrders::byState())
@@ -135,7 +136,7 @@ void TJudgLabels::rebuild()
     const std::set<std::uint32_t> keep = ticked();
     const QSignalBlocker quiet(list_);
     list_->clear();
-    for (const JudgeLabels::Choice& choice : JudgeLabels::checkList(judges_)) {
+    for (const JudgeLabels::Choice& choice : JudgeLabels::checkList(judges_, tag_)) {
         auto* item = new QListWidgetItem(choice.line, list_);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(keep.contains(choice.recno) ? Qt::Checked : Qt::Unchecked);
@@ -151,7 +152,7 @@ void TJudgLabels::countSelected()
 
 void TJudgLabels::selectOrder(const QString& tag)
 {
-    judges_.setOrder(tag.toStdString());
+    tag_ = tag;
     orderAction(tag)->setChecked(true);
     rebuild();
 }
@@ -186,14 +187,14 @@ bool TJudgLabels::anyTicked()
 
 void TJudgLabels::printTo(QPagedPaintDevice& device)
 {
-    LabelRecordList records = JudgeLabels::selection(judges_, ticked());
+    LabelRecordList records = JudgeLabels::selection(judges_, tag_, ticked());
     if (!JudgeLabels::print(records, device, startPosition()).deviceFailed)
         messages_.inform(JudgeLabels::doneMessage);
 }
 
 bool TJudgLabels::printToPdf(const QString& path)
 {
-    LabelRecordList records = JudgeLabels::selection(judges_, ticked());
+    LabelRecordList records = JudgeLabels::selection(judges_, tag_, ticked());
     QString error;
     if (JudgeLabels::savePdf(records, path, startPosition(), &error).deviceFailed) {
         messages_.error(error);

@@ -27,7 +27,8 @@ class TJudgLabels : public QDialog
 {
     Q_OBJECT
 public:
-    // Lists the judges in the table's current order.
+    // Lists the judges in the table's current order; the window keeps an
+    // order of its own after that and only reads the table.
     TJudgLabels(dbf::Table& judges, Messages& messages, QWidget* parent = nullptr);
 
     QListWidget* checkList() const { return list_; }
@@ -45,7 +46,7 @@ public:
     bool printToPdf(const QString& path);
 
 public slots:
-    // "Last Name" or "State": the table's order, and the list rebuilt.
+    // "Last Name" or "State": the list's order, and the list rebuilt.
     void selectOrder(const QString& tag);
     void toggleSelectAll();
     void selectOpposite();
@@ -57,8 +58,9 @@ private:
     void countSelected();
     bool anyTicked();
 
-    dbf::Table& judges_;
+    const dbf::Table& judges_;
     Messages& messages_;
+    QString tag_;
     QListWidget* list_;
     QLabel* selected_;
     QPushButton* selectAll_;

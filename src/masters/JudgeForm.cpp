@@ -157,15 +157,13 @@ void Tjudgeform::afterRecordShown()
 
 void Tjudgeform::addDefaults()
 {
-    // Finding the number walks the table, which ends the insert just begun;
-    // the new record starts again once the number is known. Without one (all
-    // 99999 are used, and the secretary was told) there is no new record.
+    // Without a number (all 99999 are used, and the secretary was told) there
+    // is no new record.
     const std::optional<QString> number = data_.NextJudgeNumber();
-    if (table().state() != dbf::Table::State::Browse)
+    if (!number) {
         table().cancel();
-    if (!number)
         return;
-    table().append();
+    }
     table().setText("judgenum", number->toStdString());
     for (const QString& field : kPhoneFields) {
         const QSignalBlocker quiet(box(field));

@@ -2,8 +2,10 @@
 
 #include "masters/JudgeOrders.h"
 
-#include "dbf/Table.h"
+#include "storage/RecordValues.h"
 #include "storage/TextRules.h"
+
+#include "dbf/Table.h"
 
 namespace JudgeLabels
 {
@@ -11,9 +13,9 @@ namespace JudgeLabels
 namespace
 {
 
-QString field(const dbf::Table& judges, const char* name)
+QString field(const dbf::RecordView& judge, const char* name)
 {
-    return QString::fromStdString(judges.text(name)).trimmed();
+    return RecordValues::text(judge, name).trimmed();
 }
 
 // Fields longer than their column are cut, so the record number keeps its place.
@@ -29,68 +31,60 @@ const LabelStock& stock()
     return LabelStock::avery5160();
 }
 
-QString checkListLine(const dbf::Table& judges)
+QString checkListLine(const dbf::RecordView& judge, const QString& tag)
 {
-    const QString name = field(judges, "last") + ", " + field(judges, "first");
-    const QString state = field(judges, "state");
-    const JudgeOrder* order = JudgeOrders::find(QString::fromStdString(judges.order()));
+    const QString name = field(judge, "last") + ", " + field(judge, "first");
+    const QString state = field(judge, "state");
+    const JudgeOrder* order = JudgeOrders::find(tag);
     QString text;
     if (order == &JudgeOrders::byState())
         text = column(column(state, 20) + name, 70);
     else if (order == &JudgeOrders::byNumber())
-        text = column(field(judges, "judgenum") + "  " + name, 50) + column(state, 20);
+        text = column(field(judge, "judgenum") + "  " + name, 50) + column(state, 20);
     else
         text = column(name, 50) + column(state, 20);
-    return text + u'[' + QString::number(judges.recno()) + u']';
+    return text + u'[' + QString::number(judge.recno()) + u']';
 }
 
-std::vector<Choice> checkList(dbf::Table& judges)
+std::vector<Choice> checkList(const dbf::Table& judges, const QString& tag)
 {
     std::vector<Choice> choices;
-    const std::uint32_t current = judges.recno();
-    for (judges.first(); !judges.eof(); judges.next())
-        choices.push_back({judges.recno(), checkListLine(judges)});
-    if (current != 0)
-        judges.go(current);
+    for (std::uint32_t recno : judges.recordsInOrder(tag.toStdString()))
+        choices.push_back({recno, checkListLine(judges.record(recno), tag)});
     return choices;
 }
 
-std::set<std::uint32_t> recordsNumbered(dbf::Table& judges, const QList<int>& numbers,
+std::set<std::uint32_t> recordsNumbered(const dbf::Table& judges, const QList<int>& numbers,
                                         QList<int>* unknown)
 {
     std::set<std::uint32_t> records;
     QList<int> found;
-    const std::uint32_t current = judges.recno();
     for (std::uint32_t r = 1; r <= judges.recordCount(); ++r) {
-        judges.go(r);
-        const int number = TextRules::IdToInt(field(judges, "judgenum"));
+        const int number = TextRules::IdToInt(field(judges.record(r), "judgenum"));
         if (numbers.contains(number)) {
             records.insert(r);
             found << number;
         }
     }
-    if (current != 0)
-        judges.go(current);
     for (int number : numbers)
         if (!found.contains(number))
             *unknown << number;
     return records;
 }
 
-LabelRecordList selection(dbf::Table& judges, const std::set<std::uint32_t>& ticked)
+LabelRecordList selection(const dbf::Table& judges, const QString& tag,
+                          const std::set<std::uint32_t>& ticked)
 {
     LabelRecordList records;
-    const std::uint32_t current = judges.recno();
-    for (judges.first(); !judges.eof(); judges.next()) {
-        if (judges.deleted() || !ticked.contains(judges.recno()))
+    for (std::uint32_t recno : judges.recordsInOrder(tag.toStdString())) {
+        const dbf::RecordView judge = judges.record(recno);
+        if (judge.deleted() || !ticked.contains(recno))
             continue;
         LabelRecordList::Record record;
         for (const char* name : {"first", "last", "address", "city", "state", "zip", "country"})
-            record.insert(QString::fromLatin1(name), field(judges, name));
+            record.insert(QString::fromLatin1(name), field(judge, name));
         records.append(std::move(record));
     }
-    if (current != 0)
-        judges.go(current);
     return records;
 }
 

@@ -14,8 +14,9 @@
 
 namespace dbf
 {
+class RecordView;
 class Table;
-}
+} // namespace dbf
 class QPagedPaintDevice;
 
 // The judges' address labels: the check list the secretary ticks, the
@@ -28,27 +29,27 @@ namespace JudgeLabels
 const LabelStock& stock();
 inline constexpr LabelPlacement placement = LabelPlacement::LeftMargin;
 
-// One line of the check list for the current judge, laid out for the
-// table's order; the record number in brackets always starts at the 72nd
-// character, so the lines stay in columns.
-QString checkListLine(const dbf::Table& judges);
+// One line of the check list for a judge, laid out for the order `tag`; the
+// record number in brackets always starts at the 72nd character, so the
+// lines stay in columns.
+QString checkListLine(const dbf::RecordView& judge, const QString& tag);
 
 struct Choice {
     std::uint32_t recno = 0;
     QString line;
 };
-// One choice per judge, deleted ones included, in the table's current order.
-// The cursor is put back where it was.
-std::vector<Choice> checkList(dbf::Table& judges);
+// One choice per judge, deleted ones included, in the order `tag`.
+std::vector<Choice> checkList(const dbf::Table& judges, const QString& tag);
 
 // The record numbers of the judges whose number is one of `numbers`, read
 // as judge numbers are read; the numbers no judge has go to `unknown`.
-std::set<std::uint32_t> recordsNumbered(dbf::Table& judges, const QList<int>& numbers,
+std::set<std::uint32_t> recordsNumbered(const dbf::Table& judges, const QList<int>& numbers,
                                         QList<int>* unknown);
 
-// The ticked judges not marked deleted, in the table's current order from
-// its first record, with the fields the label prints.
-LabelRecordList selection(dbf::Table& judges, const std::set<std::uint32_t>& ticked);
+// The ticked judges not marked deleted, in the order `tag`, with the fields
+// the label prints.
+LabelRecordList selection(const dbf::Table& judges, const QString& tag,
+                          const std::set<std::uint32_t>& ticked);
 
 // Name; address; city, state and zip; country.
 const LabelLayout& layout();

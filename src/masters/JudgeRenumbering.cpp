@@ -22,9 +22,9 @@ struct JudgeRenumbering::Assignments {
 namespace
 {
 
-QString text(const dbf::Table& table, const char* field)
+template <typename Values> QString text(const Values& values, const char* field)
 {
-    return QString::fromStdString(table.text(field)).trimmed();
+    return QString::fromStdString(values.text(field)).trimmed();
 }
 
 bool sameFile(const QString& path, const dbf::Table* table)
@@ -40,10 +40,10 @@ int rewrite(dbf::Table& table, int oldNumber, const QString& newNumber)
     int changed = 0;
     const std::uint32_t current = table.recno();
     for (std::uint32_t r = 1; r <= table.recordCount(); ++r) {
-        table.go(r);
-        const QString number = text(table, "judgenum");
+        const QString number = text(table.record(r), "judgenum");
         if (number.isEmpty() || TextRules::IdToInt(number) != oldNumber)
             continue;
+        table.go(r);
         table.edit();
         table.setText("judgenum", newNumber.toStdString());
         table.post();
@@ -67,13 +67,12 @@ JudgeRenumbering::JudgeRenumbering(Tdmod& data) : data_(data)
     for (std::uint32_t r = 1; r <= judges.recordCount(); ++r) {
         if (r == recno_)
             continue;
-        judges.go(r);
-        const int number = TextRules::IdToInt(text(judges, "judgenum"));
+        const dbf::RecordView judge = judges.record(r);
+        const int number = TextRules::IdToInt(text(judge, "judgenum"));
         if (number > 0 && !others_.contains(number))
             others_.insert(number,
-                           {text(judges, "first") + u' ' + text(judges, "last"), judges.deleted()});
+                           {text(judge, "first") + u' ' + text(judge, "last"), judge.deleted()});
     }
-    judges.go(recno_);
 }
 
 JudgeRenumbering::~JudgeRenumbering() = default;

@@ -1,5 +1,7 @@
 #include "masters/JudgesList.h"
 
+#include "storage/RecordValues.h"
+
 #include "dbf/Table.h"
 
 #include <QFontMetricsF>
@@ -16,29 +18,28 @@ namespace JudgesList
 namespace
 {
 
-QString field(const dbf::Table& judges, const char* name)
+QString field(const dbf::RecordView& judge, const char* name)
 {
-    return QString::fromStdString(judges.text(name)).trimmed();
+    return RecordValues::text(judge, name).trimmed();
 }
 
 } // namespace
 
-QString line(const dbf::Table& judges)
+QString line(const dbf::RecordView& judge)
 {
-    return field(judges, "first") + u' ' + field(judges, "last") + "  \t" + field(judges, "phone") +
-           u'\t' + field(judges, "address") + "  " + field(judges, "city") + ", " +
-           field(judges, "state") + "  " + field(judges, "zip") + u'\t' + field(judges, "email");
+    return field(judge, "first") + u' ' + field(judge, "last") + "  \t" + field(judge, "phone") +
+           u'\t' + field(judge, "address") + "  " + field(judge, "city") + ", " +
+           field(judge, "state") + "  " + field(judge, "zip") + u'\t' + field(judge, "email");
 }
 
-QStringList lines(dbf::Table& judges)
+QStringList lines(const dbf::Table& judges)
 {
     QStringList result{QStringLiteral(" ")};
-    const std::uint32_t current = judges.recno();
-    for (judges.first(); !judges.eof(); judges.next())
-        if (!judges.deleted())
-            result << line(judges);
-    if (current != 0)
-        judges.go(current);
+    for (std::uint32_t recno : judges.recordsInOrder(judges.order())) {
+        const dbf::RecordView judge = judges.record(recno);
+        if (!judge.deleted())
+            result << line(judge);
+    }
     return result;
 }
 

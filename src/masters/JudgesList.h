@@ -9,8 +9,9 @@
 
 namespace dbf
 {
+class RecordView;
 class Table;
-}
+} // namespace dbf
 class QFontMetricsF;
 class QPagedPaintDevice;
 
@@ -24,11 +25,11 @@ namespace JudgesList
 inline const QString title = QStringLiteral("Judge's Address List");
 
 // A first line of one blank, then one line per judge not marked deleted, in
-// the table's current order. The cursor is put back where it was.
-QStringList lines(dbf::Table& judges);
+// the table's current order. Only reads the table.
+QStringList lines(const dbf::Table& judges);
 // One judge's line: name, phone, address with city, state and zip, e-mail,
 // the four parts separated by tabs.
-QString line(const dbf::Table& judges);
+QString line(const dbf::RecordView& judge);
 
 // Arial 10, lines 1.4 times the font's height; the heading on the third line
 // at 250/300 inch, the lines at 150/300 inch from the fifth line of the first

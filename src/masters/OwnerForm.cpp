@@ -94,6 +94,8 @@ void TOwnerForm::showListing()
     if (!readyToWalk())
         return;
     const RichListing listing = ownerListing(table());
+    // After the listing the window stands on the first owner of its order.
+    table().first();
     refreshAll();
     TextListingWindow window(kOwnerListingCaption, listing, this);
     window.exec();
@@ -103,7 +105,7 @@ void TOwnerForm::showLabels(OwnerLabelMode mode)
 {
     if (!readyToWalk())
         return;
-    const int count = OwnerLabels::prepare(table(), mode);
+    const int count = OwnerLabels::count(table(), mode);
     const LabelStock& stock = OwnerLabels::stock();
     LabelSheetWindow window(OwnerLabels::caption(), stock,
                             LabelSheetTexts::forLabels(count, stock.labelsPerSheet()), this);
@@ -113,9 +115,6 @@ void TOwnerForm::showLabels(OwnerLabelMode mode)
             messages().inform(QStringLiteral("All Done!"));
     });
     window.exec();
-    // The labels run in last-name order; the window shows the order it had.
-    selectOrder(browser().currentOrder());
-    refreshAll();
 }
 
 void openOwnersWindow(Tdmod& data, const KeyboardSettings& keyboard, QWidget* parent)

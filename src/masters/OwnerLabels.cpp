@@ -26,20 +26,14 @@ const LabelLayout& layout()
 
 // Runs the labels on whatever the caller hands in: a printer or a PDF file.
 template <typename Output>
-LabelRun::Result run(dbf::Table& owners, OwnerLabelMode mode, LabelPosition start, Output output)
+LabelRun::Result run(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
+                     Output output)
 {
-    owners.setOrder("name");
-    owners.first();
     LabelRun labels(stock(), layout());
     labels.setStart(start);
     labels.setPlacement(LabelPlacement::Centred);
-    labels.setBeforePrint([&owners, mode](LabelRecordSource&) {
-        return prints(owners, mode) ? LabelRun::Decision::Print : LabelRun::Decision::Skip;
-    });
-    TableLabelSource records(owners);
-    const LabelRun::Result result = output(labels, records);
-    owners.first();
-    return result;
+    TableLabelSource records(owners, recordsToPrint(owners, mode));
+    return output(labels, records);
 }
 
 } // namespace
@@ -60,7 +54,7 @@ const LabelStock& stock()
     return LabelStock::avery5160();
 }
 
-bool prints(const dbf::Table& owner, OwnerLabelMode mode)
+bool prints(const dbf::RecordView& owner, OwnerLabelMode mode)
 {
     if (owner.deleted())
         return false;
@@ -68,17 +62,18 @@ bool prints(const dbf::Table& owner, OwnerLabelMode mode)
            QString::fromStdString(owner.text("email")).trimmed().isEmpty();
 }
 
-int prepare(dbf::Table& owners, OwnerLabelMode mode)
+std::vector<std::uint32_t> recordsToPrint(const dbf::Table& owners, OwnerLabelMode mode)
 {
-    owners.setOrder("name");
-    int count = 0;
-    for (owners.first(); !owners.eof() && !owners.isEmpty(); owners.next())
-        count += prints(owners, mode) ? 1 : 0;
-    owners.first();
-    return count;
+    return owners.recordsInOrder(
+        "name", [mode](const dbf::RecordView& owner) { return prints(owner, mode); });
 }
 
-LabelRun::Result print(dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
+int count(const dbf::Table& owners, OwnerLabelMode mode)
+{
+    return static_cast<int>(recordsToPrint(owners, mode).size());
+}
+
+LabelRun::Result print(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
                        QPagedPaintDevice& device)
 {
     return run(owners, mode, start, [&device](const LabelRun& labels, TableLabelSource& records) {
@@ -86,7 +81,7 @@ LabelRun::Result print(dbf::Table& owners, OwnerLabelMode mode, LabelPosition st
     });
 }
 
-LabelRun::Result savePdf(dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
+LabelRun::Result savePdf(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
                          const QString& path, QString* error)
 {
     return run(owners, mode, start, [&](const LabelRun& labels, TableLabelSource& records) {

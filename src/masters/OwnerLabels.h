@@ -5,12 +5,16 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 class QPagedPaintDevice;
 
 namespace dbf
 {
+class RecordView;
 class Table;
-}
+} // namespace dbf
 
 // Mailing labels for the owners, three across on Avery 5160, in last-name
 // order: every owner not marked deleted, or only those without an e-mail
@@ -25,18 +29,21 @@ QString caption();
 QString modeText(OwnerLabelMode mode);
 const LabelStock& stock();
 
-// Puts the owners in last-name order and counts the labels a run will print.
-int prepare(dbf::Table& owners, OwnerLabelMode mode);
-// Whether the owner the table is on gets a label.
-bool prints(const dbf::Table& owner, OwnerLabelMode mode);
+// The owners that get a label, in last-name order.
+std::vector<std::uint32_t> recordsToPrint(const dbf::Table& owners, OwnerLabelMode mode);
+// The number of labels a run will print.
+int count(const dbf::Table& owners, OwnerLabelMode mode);
+// Whether an owner gets a label.
+bool prints(const dbf::RecordView& owner, OwnerLabelMode mode);
 
 // Prints from the first owner in last-name order, from the start position of
-// the first sheet, the grid of labels centred across the paper.
-LabelRun::Result print(dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
+// the first sheet, the grid of labels centred across the paper. The owners
+// table is only read: its order and current record stay.
+LabelRun::Result print(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
                        QPagedPaintDevice& device);
 // The same run into a PDF file; a file that cannot be written sets
 // deviceFailed with the reason in error.
-LabelRun::Result savePdf(dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
+LabelRun::Result savePdf(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
                          const QString& path, QString* error);
 
 } // namespace OwnerLabels

@@ -1,21 +1,23 @@
 #include "masters/OwnerListing.h"
 
+#include "storage/RecordValues.h"
+
 #include "dbf/Table.h"
 
 namespace
 {
 
-QString stored(const dbf::Table& table, const char* field)
+QString stored(const dbf::RecordView& owner, const char* field)
 {
-    return QString::fromStdString(table.raw(field));
+    return RecordValues::raw(owner, field);
 }
 
-QString trimmed(const dbf::Table& table, const char* field)
+QString trimmed(const dbf::RecordView& owner, const char* field)
 {
-    return QString::fromStdString(table.text(field));
+    return RecordValues::text(owner, field);
 }
 
-QString ownerLine(const dbf::Table& owner)
+QString ownerLine(const dbf::RecordView& owner)
 {
     const QString name = (trimmed(owner, "first") + u' ' + stored(owner, "last")).leftJustified(10);
     const QString address = (trimmed(owner, "address") + "   " + trimmed(owner, "city") + ", " +
@@ -27,7 +29,7 @@ QString ownerLine(const dbf::Table& owner)
 
 } // namespace
 
-RichListing ownerListing(dbf::Table& owners)
+RichListing ownerListing(const dbf::Table& owners)
 {
     RichListing listing;
     listing.setFont(QStringLiteral("Arial"), 10);
@@ -42,11 +44,11 @@ RichListing ownerListing(dbf::Table& owners)
     if (owners.recordCount() > 0) {
         listing.setBold(false);
         listing.addLine(QStringLiteral(" "));
-        for (owners.first(); !owners.eof() && !owners.isEmpty(); owners.next()) {
-            if (!owners.deleted())
-                listing.addLine(ownerLine(owners));
+        for (std::uint32_t recno : owners.recordsInOrder(owners.order())) {
+            const dbf::RecordView owner = owners.record(recno);
+            if (!owner.deleted())
+                listing.addLine(ownerLine(owner));
         }
     }
-    owners.first();
     return listing;
 }

@@ -1,12 +1,16 @@
 #include "print/TableReportSource.h"
 
-#include "dbf/Table.h"
+#include "storage/RecordValues.h"
 
-#include <QDate>
+#include "dbf/Error.h"
 
-TableReportSource::TableReportSource(dbf::Table& table, const std::string& order) : table_(table)
+TableReportSource::TableReportSource(const dbf::Table& table, std::string order,
+                                     dbf::Table::RecordFilter keep)
+    : table_(table), order_(std::move(order)), keep_(std::move(keep))
 {
-    table_.setOrder(order);
+    if (!order_.empty() && !table_.hasTag(order_))
+        throw dbf::Error(table_.path().string() + ": no tag named " + order_);
+    reset();
 }
 
 QStringList TableReportSource::fieldNames() const
@@ -19,41 +23,24 @@ QStringList TableReportSource::fieldNames() const
 
 void TableReportSource::reset()
 {
-    started_ = false;
+    rows_ = table_.recordsInOrder(order_, keep_);
+    next_ = 0;
+    current_ = 0;
 }
 
 bool TableReportSource::next()
 {
-    if (!started_) {
-        started_ = true;
-        table_.first();
-    } else {
-        table_.next();
+    if (next_ >= rows_.size()) {
+        current_ = 0;
+        return false;
     }
-    // Moving past the last row sets eof(); an empty table is at eof() at once.
-    return !table_.eof();
+    current_ = rows_[next_++];
+    return true;
 }
 
 QVariant TableReportSource::value(const QString& fieldName) const
 {
-    const std::string name = fieldName.toStdString();
-    const int index = table_.fieldIndex(name);
-    if (index < 0)
+    if (current_ == 0)
         return {};
-    switch (table_.fields().at(index).type) {
-    case dbf::FieldType::Character:
-        return QString::fromStdString(table_.text(name));
-    case dbf::FieldType::Numeric:
-        return table_.number(name);
-    case dbf::FieldType::Logical:
-        return table_.logical(name);
-    case dbf::FieldType::Date: {
-        const auto date = table_.date(name);
-        if (!date)
-            return QDate();
-        return QDate(static_cast<int>(date->year()), static_cast<unsigned>(date->month()),
-                     static_cast<unsigned>(date->day()));
-    }
-    }
-    return {};
+    return RecordValues::value(table_, table_.record(current_), fieldName.toStdString());
 }

@@ -1,5 +1,7 @@
 #include "setup/CatGroupListing.h"
 
+#include "storage/RecordValues.h"
+
 #include "dbf/Table.h"
 
 #include <QFile>
@@ -11,17 +13,17 @@ namespace
 const QString kHeading = QStringLiteral("Catalog Grouping Codes");
 const QString kTab = QStringLiteral("\t");
 
-QString trimmed(const dbf::Table& table, const char* field)
+QString trimmed(const dbf::RecordView& group, const char* field)
 {
-    return QString::fromStdString(table.text(field));
+    return RecordValues::text(group, field);
 }
 
 // The field as stored, blanks and all: the section of the code list is
 // padded to its width, so the tab after it lands in the same column for
 // "Obedience" and "Rally".
-QString padded(const dbf::Table& table, const char* field)
+QString padded(const dbf::RecordView& group, const char* field)
 {
-    return QString::fromStdString(table.raw(field));
+    return RecordValues::raw(group, field);
 }
 
 QString expandTabs(const QString& line)
@@ -52,12 +54,11 @@ QString tag(Kind kind)
     return kind == Kind::Codes ? QStringLiteral("Section") : QStringLiteral("GroupKEY");
 }
 
-QStringList lines(dbf::Table& groups, Kind kind)
+QStringList lines(const dbf::Table& table, Kind kind)
 {
     QStringList out{QStringLiteral(" ")};
-    const std::uint32_t saved = groups.recno();
-    groups.setOrder(tag(kind).toStdString());
-    for (groups.first(); !groups.eof() && !groups.isEmpty(); groups.next()) {
+    for (std::uint32_t recno : table.recordsInOrder(tag(kind).toStdString())) {
+        const dbf::RecordView groups = table.record(recno);
         if (groups.deleted())
             continue;
         if (kind == Kind::Codes) {
@@ -74,8 +75,6 @@ QStringList lines(dbf::Table& groups, Kind kind)
         }
         out << QStringLiteral(" ");
     }
-    if (saved != 0)
-        groups.go(saved);
     return out;
 }
 

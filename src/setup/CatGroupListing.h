@@ -25,9 +25,9 @@ enum class Kind {
 QString title();
 // The tag a listing is read in.
 QString tag(Kind kind);
-// The lines of a listing, deleted groupings left out. Reads the table in the
-// listing's order and leaves it there, on the record it was on.
-QStringList lines(dbf::Table& groups, Kind kind);
+// The lines of a listing, deleted groupings left out, read in the listing's
+// order. Only reads the table.
+QStringList lines(const dbf::Table& groups, Kind kind);
 
 // Printing at 12 points in `font`'s family: the heading on line 3, 250 printer
 // pixels from the left, the lines from line 5 (line 4 on later pages), 150

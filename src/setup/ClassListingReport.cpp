@@ -1,6 +1,7 @@
 #include "setup/ClassListingReport.h"
 
 #include "print/ReportListSource.h"
+#include "storage/RecordValues.h"
 
 #include "dbf/Table.h"
 
@@ -48,31 +49,23 @@ const QList<Column>& columns()
 
 constexpr double kWidth = 203;
 
-QString text(const dbf::Table& table, const char* field)
-{
-    return QString::fromStdString(table.text(field));
-}
+using RecordValues::text;
 
-std::shared_ptr<ReportListSource> readRows(dbf::Table& classes, const QString& tag)
+std::shared_ptr<ReportListSource> readRows(const dbf::Table& table, const QString& tag)
 {
     QStringList fields{"section"};
     for (const Column& c : columns())
         fields << c.field;
     auto rows = std::make_shared<ReportListSource>(fields);
 
-    const std::string savedOrder = classes.order();
-    const std::uint32_t savedRecno = classes.recno();
-    classes.setOrder(tag.toStdString());
-    for (classes.first(); !classes.eof() && !classes.isEmpty(); classes.next()) {
+    for (std::uint32_t recno : table.recordsInOrder(tag.toStdString())) {
+        const dbf::RecordView classes = table.record(recno);
         rows->append({text(classes, "section"), text(classes, "classname"), text(classes, "srtkey"),
                       text(classes, "fee_type"), text(classes, "db_key"), text(classes, "catgroup"),
                       text(classes, "selkey"), QString::number(classes.number("maxscore")),
                       classes.logical("can_nq") ? QStringLiteral("Yes") : QStringLiteral("No"),
                       QString::number(classes.number("q_score"))});
     }
-    classes.setOrder(savedOrder);
-    if (savedRecno != 0)
-        classes.go(savedRecno);
     return rows;
 }
 

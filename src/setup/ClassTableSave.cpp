@@ -1,6 +1,10 @@
 #include "setup/ClassTableSave.h"
 
+#include "storage/RecordValues.h"
+
 #include "dbf/Table.h"
+
+using RecordValues::text;
 
 namespace
 {
@@ -16,51 +20,48 @@ bool isThreeDigits(const QString& key)
     return true;
 }
 
-QString who(const dbf::Table& classes)
+QString who(const dbf::RecordView& other)
 {
-    QString text = QString::fromStdString(classes.text("classname")) +
-                   QStringLiteral(" (Rec # %1").arg(classes.recno());
-    if (classes.deleted())
-        text += QStringLiteral(", marked Deleted");
-    return text + QStringLiteral(")");
+    QString name = text(other, "classname") + QStringLiteral(" (Rec # %1").arg(other.recno());
+    if (other.deleted())
+        name += QStringLiteral(", marked Deleted");
+    return name + QStringLiteral(")");
 }
+
+// The codes compared and looked up in upper case are stored that way.
+constexpr const char* kUpperCaseCodes[] = {"catgroup", "db_key", "selkey", "fee_type"};
 
 } // namespace
 
 namespace ClassTableSave
 {
 
-std::optional<QString> refusal(dbf::Table& classes, const ClassRecord& record,
-                               std::uint32_t ownRecno)
+std::optional<QString> refusal(const dbf::Table& classes, const QString& sortKey,
+                               const QString& classKey, std::uint32_t ownRecno)
 {
-    if (!isThreeDigits(record.srtkey))
+    if (!isThreeDigits(sortKey))
         return QStringLiteral("Sort Key [%1] is not three digits.;"
                               "A Sort Key is written with three digits, such as 010.")
-            .arg(record.srtkey);
-    if (record.srtkey == QLatin1String("999"))
+            .arg(sortKey);
+    if (sortKey == QLatin1String("999"))
         return QStringLiteral("Sort Key [999] is kept for entries in no class.;"
                               "Please give the class another Sort Key.");
 
-    const QString classKey = record.db_key.trimmed().toUpper();
-    const std::uint32_t saved = classes.recno();
-    std::optional<QString> reason;
-    for (std::uint32_t r = 1; r <= classes.recordCount() && !reason; ++r) {
+    const QString key = classKey.trimmed().toUpper();
+    for (std::uint32_t r = 1; r <= classes.recordCount(); ++r) {
         if (r == ownRecno)
             continue;
-        classes.go(r);
-        if (QString::fromStdString(classes.text("srtkey")) == record.srtkey)
-            reason = QStringLiteral("Sort Key [%1] is already used by %2.;"
-                                    "Each class needs a Sort Key of its own.")
-                         .arg(record.srtkey, who(classes));
-        else if (!classKey.isEmpty() &&
-                 QString::fromStdString(classes.text("db_key")).trimmed().toUpper() == classKey)
-            reason = QStringLiteral("Class Key [%1] is already used by %2.;"
-                                    "Each class needs a Class Key of its own.")
-                         .arg(classKey, who(classes));
+        const dbf::RecordView other = classes.record(r);
+        if (text(other, "srtkey") == sortKey)
+            return QStringLiteral("Sort Key [%1] is already used by %2.;"
+                                  "Each class needs a Sort Key of its own.")
+                .arg(sortKey, who(other));
+        if (!key.isEmpty() && text(other, "db_key").trimmed().toUpper() == key)
+            return QStringLiteral("Class Key [%1] is already used by %2.;"
+                                  "Each class needs a Class Key of its own.")
+                .arg(key, who(other));
     }
-    if (saved != 0)
-        classes.go(saved);
-    return reason;
+    return std::nullopt;
 }
 
 std::optional<QString> prepare(dbf::Table& classes)
@@ -69,25 +70,10 @@ std::optional<QString> prepare(dbf::Table& classes)
     if (state == dbf::Table::State::Browse)
         return std::nullopt;
     const std::uint32_t own = state == dbf::Table::State::Edit ? classes.recno() : 0;
-    const ClassRecord typed = ClassRecord::fromBuffer(classes);
-    ClassRecord stored = typed;
-    stored.upperCaseCodes();
-
-    // The walk over the other classes would drop the edit, so it is put
-    // back afterwards from what was typed.
-    classes.cancel();
-    const std::optional<QString> reason = refusal(classes, stored, own);
-    if (own != 0) {
-        classes.go(own);
-        classes.edit();
-    } else {
-        classes.append();
-    }
-    if (reason) {
-        typed.toBuffer(classes);
+    if (auto reason = refusal(classes, text(classes, "srtkey"), text(classes, "db_key"), own))
         return reason;
-    }
-    stored.toBuffer(classes);
+    for (const char* field : kUpperCaseCodes)
+        classes.setText(field, text(classes, field).toUpper().toStdString());
     return std::nullopt;
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "setup/ClassRecord.h"
-
 #include <QString>
 
 #include <cstdint>
@@ -20,18 +18,17 @@ class Table;
 namespace ClassTableSave
 {
 
-// Why `record` may not be saved, or nothing when it may. `ownRecno` is the
-// record being edited (0 for a new one); every other record counts, deleted
-// ones included, because undeleting one must not bring a duplicate back.
-// Walks the table, so it must be in browse state; the cursor is left where
-// it was.
-std::optional<QString> refusal(dbf::Table& classes, const ClassRecord& record,
-                               std::uint32_t ownRecno);
+// Why a class with this sort key and class key may not be saved, or nothing
+// when it may. `ownRecno` is the record being edited (0 for a new one); every
+// other record counts, deleted ones included, because undeleting one must not
+// bring a duplicate back. Reads the stored records only.
+std::optional<QString> refusal(const dbf::Table& classes, const QString& sortKey,
+                               const QString& classKey, std::uint32_t ownRecno);
 
 // Readies the record being edited or added for its post: checks it and
 // upper-cases its codes, leaving the table editing it. When it is refused the
-// table is left editing the record as it was typed, and the reason is
-// returned. Nothing happens in browse state.
+// record stays as it was typed, and the reason is returned. Nothing happens
+// in browse state.
 std::optional<QString> prepare(dbf::Table& classes);
 
 // prepare(), then the post when the record was not refused.

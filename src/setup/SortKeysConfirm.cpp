@@ -2,7 +2,7 @@
 
 #include "storage/DataModule.h"
 
-#include <stdexcept>
+#include "dbf/Error.h"
 
 namespace SortKeysConfirm
 {
@@ -11,7 +11,7 @@ Outcome run(Tdmod& data, const Progress& progress)
 {
     dbf::Table* table = data.TzDbf1();
     if (!table)
-        throw std::logic_error("Confirm Sort Keys needs an open show");
+        throw dbf::Error("Confirm Sort Keys needs an open show");
     dbf::Table& entries = *table;
     const std::string savedOrder = entries.order();
     const std::uint32_t savedRecno = entries.recno();
@@ -22,11 +22,11 @@ Outcome run(Tdmod& data, const Progress& progress)
     Outcome outcome;
     const std::uint32_t total = entries.recordCount();
     for (std::uint32_t r = 1; r <= total; ++r) {
-        entries.go(r);
-        if (!entries.deleted()) {
+        if (!entries.record(r).deleted()) {
             ++outcome.entries;
             const std::string key = data.LowestSortKey(r).toStdString();
-            if (entries.text("srtkey") != key) {
+            if (entries.record(r).text("srtkey") != key) {
+                entries.go(r);
                 entries.setText("srtkey", key);
                 entries.writeRecord();
                 ++outcome.changed;

@@ -1,5 +1,7 @@
 #include "TableModel.h"
 
+#include "storage/RecordValues.h"
+
 #include "dbf/Error.h"
 
 #include <QBrush>
@@ -11,18 +13,26 @@ namespace
 
 const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
 
-QString dateText(const std::optional<dbf::Date>& date)
+// The shown text of a field, read through `values` (a record buffer or a
+// stored record: both have the same getters).
+template <typename Values>
+QString shownText(const dbf::Table& table, const Values& values, const QString& field)
 {
-    if (!date)
+    const std::string name = field.toStdString();
+    const int position = table.fieldIndex(name);
+    if (position < 0)
         return {};
-    return QDate(int(date->year()), unsigned(date->month()), unsigned(date->day()))
-        .toString(kDateFormat);
-}
-
-std::optional<dbf::Date> toDbfDate(const QDate& date)
-{
-    return dbf::Date{std::chrono::year(date.year()), std::chrono::month(unsigned(date.month())),
-                     std::chrono::day(unsigned(date.day()))};
+    switch (table.fields().at(position).type) {
+    case dbf::FieldType::Date:
+        return RecordValues::dateText(values.date(name));
+    case dbf::FieldType::Logical:
+        return values.logical(name) ? QStringLiteral("T") : QStringLiteral("F");
+    case dbf::FieldType::Numeric:
+        return QString::fromStdString(values.text(name)).trimmed();
+    case dbf::FieldType::Character:
+        break;
+    }
+    return QString::fromStdString(values.text(name));
 }
 
 } // namespace
@@ -68,21 +78,13 @@ bool TableModel::isLogical(int column) const
 
 QString TableModel::fieldText(const dbf::Table& table, const QString& field)
 {
-    const std::string name = field.toStdString();
-    const int position = table.fieldIndex(name);
-    if (position < 0)
-        return {};
-    switch (table.fields().at(position).type) {
-    case dbf::FieldType::Date:
-        return dateText(table.date(name));
-    case dbf::FieldType::Logical:
-        return table.logical(name) ? QStringLiteral("T") : QStringLiteral("F");
-    case dbf::FieldType::Numeric:
-        return QString::fromStdString(table.text(name)).trimmed();
-    case dbf::FieldType::Character:
-        break;
-    }
-    return QString::fromStdString(table.text(name));
+    return shownText(table, table, field);
+}
+
+QString TableModel::fieldText(const dbf::Table& table, const dbf::RecordView& record,
+                              const QString& field)
+{
+    return shownText(table, record, field);
 }
 
 bool TableModel::writeField(dbf::Table& table, const QString& field, const QVariant& value)
@@ -102,7 +104,7 @@ bool TableModel::writeField(dbf::Table& table, const QString& field, const QVari
         const QDate date = QDate::fromString(typed, kDateFormat);
         if (!typed.isEmpty() && !date.isValid())
             return false;
-        table.setDate(name, typed.isEmpty() ? std::nullopt : toDbfDate(date));
+        table.setDate(name, RecordValues::toDate(date));
         return true;
     }
     case dbf::FieldType::Numeric: {
@@ -125,21 +127,12 @@ bool TableModel::writeField(dbf::Table& table, const QString& field, const QVari
     return true;
 }
 
-TableModel::Row TableModel::readCurrent() const
-{
-    Row row;
-    row.recno = table_.state() == dbf::Table::State::Insert ? 0 : table_.recno();
-    row.deleted = table_.deleted();
-    for (int c = 0; c < fields_.size(); ++c)
-        row.cells << fieldText(table_, fields_.at(c));
-    return row;
-}
-
 void TableModel::rebuildIndex()
 {
     rowOfRecno_.clear();
-    for (int r = 0; r < rows_.size(); ++r)
-        rowOfRecno_.insert(rows_.at(r).recno, r);
+    rowOfRecno_.reserve(qsizetype(rows_.size()));
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+        rowOfRecno_.insert(rows_[r], int(r));
 }
 
 void TableModel::refresh()
@@ -148,37 +141,19 @@ void TableModel::refresh()
         const bool inserting = table_.state() == dbf::Table::State::Insert;
         if (inserting && !insertShown_) {
             beginInsertRows({}, int(rows_.size()), int(rows_.size()));
-            insertRow_ = readCurrent();
             insertShown_ = true;
             endInsertRows();
             return;
         }
         const int row = currentRow();
-        if (row < 0)
-            return;
-        if (inserting)
-            insertRow_ = readCurrent();
-        else
-            rows_[row] = readCurrent();
-        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        if (row >= 0)
+            emit dataChanged(index(row, 0), index(row, columnCount() - 1));
         return;
     }
 
     beginResetModel();
-    rows_.clear();
-    insertRow_ = {};
     insertShown_ = false;
-    const std::uint32_t saved = table_.recno();
-    const std::uint32_t count = table_.visibleCount();
-    rows_.reserve(int(count));
-    for (std::uint32_t n = 0; n < count; ++n) {
-        if (table_.goToVisible(n))
-            rows_.push_back(readCurrent());
-    }
-    if (saved != 0)
-        table_.go(saved);
-    else
-        table_.first();
+    rows_ = table_.visibleRecords();
     rebuildIndex();
     endResetModel();
 }
@@ -190,7 +165,7 @@ int TableModel::rowOfRecord(std::uint32_t recno) const
 
 std::uint32_t TableModel::recordOfRow(int row) const
 {
-    return row >= 0 && row < rows_.size() ? rows_.at(row).recno : 0;
+    return row >= 0 && row < int(rows_.size()) ? rows_[row] : 0;
 }
 
 int TableModel::currentRow() const
@@ -200,11 +175,9 @@ int TableModel::currentRow() const
     return table_.isEmpty() ? -1 : rowOfRecord(table_.recno());
 }
 
-const TableModel::Row* TableModel::rowAt(int row) const
+bool TableModel::validRow(int row) const
 {
-    if (row >= 0 && row < rows_.size())
-        return &rows_.at(row);
-    return row == rows_.size() && insertShown_ ? &insertRow_ : nullptr;
+    return row >= 0 && (row < int(rows_.size()) || (row == int(rows_.size()) && insertShown_));
 }
 
 int TableModel::rowCount(const QModelIndex& parent) const
@@ -223,14 +196,18 @@ int TableModel::columnCount(const QModelIndex& parent) const
 
 QVariant TableModel::data(const QModelIndex& index, int role) const
 {
-    const Row* row = rowAt(index.row());
-    if (!row || index.column() < 0 || index.column() >= fields_.size())
+    if (!validRow(index.row()) || index.column() < 0 || index.column() >= fields_.size())
         return {};
     // The row being edited shows what has been typed so far.
     const bool live = table_.state() != dbf::Table::State::Browse && index.row() == currentRow();
+    const std::uint32_t recno = recordOfRow(index.row());
+    // A row the table no longer holds (a pack before the next refresh) shows nothing.
+    if (!live && (recno == 0 || recno > table_.recordCount()))
+        return {};
+    const QString& field = fields_.at(index.column());
     const QString text =
-        live ? fieldText(table_, fields_.at(index.column())) : row->cells.at(index.column());
-    const bool deleted = live ? table_.deleted() : row->deleted;
+        live ? fieldText(table_, field) : fieldText(table_, table_.record(recno), field);
+    const bool deleted = live ? table_.deleted() : table_.record(recno).deleted();
 
     switch (role) {
     case Qt::DisplayRole:
@@ -246,7 +223,7 @@ QVariant TableModel::data(const QModelIndex& index, int role) const
     case DeletedRole:
         return deleted;
     case RecordRole:
-        return uint(row->recno);
+        return uint(recno);
     default:
         return {};
     }
@@ -272,8 +249,8 @@ Qt::ItemFlags TableModel::flags(const QModelIndex& index) const
 
 bool TableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    const Row* row = rowAt(index.row());
-    if (!editable_ || !row || index.column() < 0 || index.column() >= fields_.size())
+    if (!editable_ || !validRow(index.row()) || index.column() < 0 ||
+        index.column() >= fields_.size())
         return false;
     const bool logical = isLogical(index.column());
     if (logical ? role != Qt::CheckStateRole : role != Qt::EditRole)
@@ -281,7 +258,8 @@ bool TableModel::setData(const QModelIndex& index, const QVariant& value, int ro
 
     // Only the table's current record can be edited: a move would cancel it.
     if (table_.state() == dbf::Table::State::Browse) {
-        if (row->recno == 0 || !table_.go(row->recno))
+        const std::uint32_t recno = recordOfRow(index.row());
+        if (recno == 0 || !table_.go(recno))
             return false;
         table_.edit();
         emit editingStarted();

@@ -5,16 +5,17 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QStringList>
-#include <QVector>
+#include <vector>
 
 // The one model between a table of the engine and every grid of the program.
 //
 // Rows are the records visible in the table's current order and filter; the
 // columns are the chosen fields. The grid must never move the table's cursor:
 // the window's current record is the cursor, and a move while a record is
-// being edited would throw the edit away. So refresh() reads every visible row
-// once (putting the cursor back where it was), data() serves that copy, and the
-// row being edited or inserted is served from the table's record buffer.
+// being edited would throw the edit away. So refresh() takes the record
+// numbers of the visible rows, data() reads each shown row as stored (a
+// hundred thousand dogs cost nothing until they scroll into view), and the row
+// being edited or inserted is served from the table's record buffer.
 //
 // Editing through the grid follows the data-aware grids the secretary knows:
 // typing into a cell starts editing that record (the grid's row must be the
@@ -65,8 +66,11 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
     // A field's value as grids and edit boxes show it: text as stored less
-    // trailing blanks, numbers trimmed, dates MM/DD/YYYY, logicals T or F.
+    // trailing blanks, numbers trimmed, dates MM/DD/YYYY, logicals T or F;
+    // from the record buffer, or from a stored record.
     static QString fieldText(const dbf::Table& table, const QString& field);
+    static QString fieldText(const dbf::Table& table, const dbf::RecordView& record,
+                             const QString& field);
     // Writes a shown value back into the record buffer; false when the text
     // does not read as the field's type (the buffer is then unchanged).
     static bool writeField(dbf::Table& table, const QString& field, const QVariant& value);
@@ -76,23 +80,15 @@ signals:
     void editingStarted();
 
 private:
-    struct Row {
-        std::uint32_t recno = 0;
-        bool deleted = false;
-        QStringList cells;
-    };
-
-    Row readCurrent() const;
     bool isLogical(int column) const;
-    const Row* rowAt(int row) const;
+    bool validRow(int row) const;
     void rebuildIndex();
 
     dbf::Table& table_;
     QStringList fields_;
     QStringList headers_;
-    QVector<Row> rows_;
+    std::vector<std::uint32_t> rows_; // record numbers of the visible rows
     QHash<std::uint32_t, int> rowOfRecno_;
-    Row insertRow_;
     bool insertShown_ = false;
     bool editable_ = false;
 };

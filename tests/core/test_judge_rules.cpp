@@ -208,19 +208,17 @@ TEST(JudgesListPrint, LongLinesGoOnOverTheNextLineRatherThanOffThePage)
 
 TEST_F(JudgesTest, CheckListLinesKeepTheRecordNumberInItsColumn)
 {
-    const auto byName = JudgeLabels::checkList(judges());
+    const auto byName = JudgeLabels::checkList(judges(), "NAME");
     ASSERT_EQ(byName.size(), 3u) << "deleted judges are listed too";
     EXPECT_EQ(byName[0].recno, 3u);
     EXPECT_EQ(byName[0].line,
               QString("Brown, Cy").leftJustified(50) + QString("AL").leftJustified(20) + "[3]");
 
-    judges().setOrder("STATE");
-    const auto byState = JudgeLabels::checkList(judges());
+    const auto byState = JudgeLabels::checkList(judges(), "STATE");
     EXPECT_EQ(byState[2].line,
               (QString("NY").leftJustified(20) + "Lee, Ann").leftJustified(70) + "[1]");
 
-    judges().setOrder("JUDGNUM");
-    for (const auto& choice : JudgeLabels::checkList(judges()))
+    for (const auto& choice : JudgeLabels::checkList(judges(), "JUDGNUM"))
         EXPECT_EQ(choice.line.indexOf('['), 70) << choice.line.toStdString();
 }
 
@@ -232,10 +230,10 @@ TEST_F(JudgesTest, LabelsGoToTickedJudgesNotMarkedDeleted)
             names << records.value("first") + ' ' + records.value("last");
         return names;
     };
-    EXPECT_EQ(texts(JudgeLabels::selection(judges(), {1, 2, 3})),
+    EXPECT_EQ(texts(JudgeLabels::selection(judges(), "NAME", {1, 2, 3})),
               QStringList({"Cy Brown", "Ann Lee"}));
-    EXPECT_EQ(texts(JudgeLabels::selection(judges(), {1, 2})), QStringList({"Ann Lee"}));
-    EXPECT_TRUE(texts(JudgeLabels::selection(judges(), {})).isEmpty());
+    EXPECT_EQ(texts(JudgeLabels::selection(judges(), "NAME", {1, 2})), QStringList({"Ann Lee"}));
+    EXPECT_TRUE(texts(JudgeLabels::selection(judges(), "NAME", {})).isEmpty());
 
     QList<int> unknown;
     EXPECT_EQ(JudgeLabels::recordsNumbered(judges(), {7, 2, 99}, &unknown),
@@ -245,7 +243,7 @@ TEST_F(JudgesTest, LabelsGoToTickedJudgesNotMarkedDeleted)
 
 TEST_F(JudgesTest, LabelsStartAtTheChosenPositionInsideTheLabel)
 {
-    LabelRecordList records = JudgeLabels::selection(judges(), {1, 3});
+    LabelRecordList records = JudgeLabels::selection(judges(), "NAME", {1, 3});
     const QString pdf = QString::fromStdString((dir / "labels.pdf").string());
     QString error;
     const LabelRun::Result result = JudgeLabels::savePdf(records, pdf, {2, 2}, &error);

@@ -222,7 +222,7 @@ TEST_F(OwnerRulesTest, ListingSkipsDeletedOwnersInTheTablesOrder)
             "555-123-4567  " + "   " + "mary@example.com",
     };
     EXPECT_EQ(linesOf(listing), expected);
-    EXPECT_EQ(owners().recno(), 2u) << "back on the first record in name order";
+    EXPECT_EQ(owners().recno(), 3u) << "the listing only reads the owners";
 
     // Heading in 10 point bold, column line 8 point bold, owners 8 point plain,
     // tab stops from the column line on.
@@ -248,6 +248,7 @@ TEST_F(OwnerRulesTest, LabelCountsMatchWhatPrints)
 {
     addFourOwners();
     owners().setOrder("ownerid");
+    owners().go(2);
     const struct {
         OwnerLabelMode mode;
         int count;
@@ -257,17 +258,19 @@ TEST_F(OwnerRulesTest, LabelCountsMatchWhatPrints)
         {OwnerLabelMode::SnailMail, 2, {"Bob", "Zoe"}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(OwnerLabels::prepare(owners(), c.mode), c.count);
+        EXPECT_EQ(OwnerLabels::count(owners(), c.mode), c.count);
         QString error;
         const LabelRun::Result result =
             OwnerLabels::savePdf(owners(), c.mode, {1, 1}, path("labels.pdf"), &error);
         ASSERT_FALSE(result.deviceFailed) << error.toStdString();
         EXPECT_EQ(result.printed, c.count);
 
+        EXPECT_EQ(owners().order(), "OWNERID") << "the labels only read the owners";
+        EXPECT_EQ(owners().recno(), 2u);
+
         QStringList printed;
-        for (owners().first(); !owners().eof(); owners().next())
-            if (OwnerLabels::prints(owners(), c.mode))
-                printed << QString::fromStdString(owners().text("first"));
+        for (std::uint32_t recno : OwnerLabels::recordsToPrint(owners(), c.mode))
+            printed << QString::fromStdString(owners().record(recno).text("first"));
         EXPECT_EQ(printed, c.firstNames);
     }
 }
@@ -275,9 +278,9 @@ TEST_F(OwnerRulesTest, LabelCountsMatchWhatPrints)
 TEST_F(OwnerRulesTest, TableLabelSourceReadsFieldsAsStored)
 {
     add({"00001", "Ann", "Lee"});
-    owners().first();
-    TableLabelSource source(owners());
+    TableLabelSource source(owners(), {1});
     EXPECT_FALSE(source.atEnd());
+    EXPECT_EQ(source.recno(), 1u);
     EXPECT_EQ(source.value("first"), QString("Ann").leftJustified(25));
     EXPECT_EQ(source.value("no_such_field"), "");
     source.next();

@@ -415,6 +415,9 @@ TEST(TableReportSource, FeedsTheRowsOfATableInTheChosenOrder)
         table->appendRecord();
     }
     table->addTag({"ARMBAND", "armband"});
+    table->go(2);
+    table->edit();
+    table->setText("breed", "Being typed");
 
     auto source = std::make_shared<TableReportSource>(*table, "ARMBAND");
     Fixture report;
@@ -434,4 +437,9 @@ TEST(TableReportSource, FeedsTheRowsOfATableInTheChosenOrder)
     // Laid out twice, the same rows come again: the source starts from the top.
     EXPECT_EQ(ReportLayout::layout(Report{report.definition, source}).pages.at(0).texts().size(),
               5);
+    // The report read the stored records: the edit, the record and the order stay.
+    EXPECT_EQ(table->state(), dbf::Table::State::Edit);
+    EXPECT_EQ(table->recno(), 2u);
+    EXPECT_EQ(table->order(), "");
+    EXPECT_EQ(table->text("breed"), "Being typed");
 }
