@@ -1,20 +1,20 @@
-#include "MenuCommands.h"
+#include "GuardedApplication.h"
 
 #include "entry/MainForm.h"
+#include "entry/MainFormCommands.h"
 #include "storage/DataModule.h"
 #include "storage/DataRoot.h"
 #include "storage/DataRootLocation.h"
 #include "storage/SessionSettings.h"
 #include "ui/MessageDialog.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ringvale"));
 
     MessageDialog messages;
+    app.setMessages(&messages);
     const QString dataRoot =
         locateDataRoot(QApplication::arguments(), QApplication::applicationDirPath());
     // The first start lays out the data root; a failure is shown and the

@@ -1,6 +1,7 @@
 #include "entry/MainForm.h"
 
 #include "entry/Hint.h"
+#include "storage/CommandGuard.h"
 #include "storage/DefaultsForm.h"
 #include "storage/Messages.h"
 #include "storage/Preferences.h"
@@ -223,7 +224,9 @@ void TMainForm::connectWorkingCommands()
     const auto enable = [this](MenuAction id, auto handler) {
         QAction* command = action(id);
         command->setEnabled(true);
-        connect(command, &QAction::triggered, this, handler);
+        connect(command, &QAction::triggered, this, [this, handler] {
+            runGuarded(messages_, [this, handler] { (this->*handler)(); });
+        });
     };
     enable(MenuAction::Exit, &QWidget::close);
     enable(MenuAction::Preferences, &TMainForm::editPreferences);
@@ -245,7 +248,8 @@ static bool needsShow(const MenuEntry* entry)
 void TMainForm::setCommand(MenuAction id, std::function<void()> handler)
 {
     QAction* command = action(id);
-    connect(command, &QAction::triggered, this, std::move(handler));
+    connect(command, &QAction::triggered, this,
+            [this, handler = std::move(handler)] { runGuarded(messages_, handler); });
     working_.insert(id);
     command->setEnabled(showOpen_ || !needsShow(findMenuEntry(id)));
 }

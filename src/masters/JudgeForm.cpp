@@ -273,12 +273,7 @@ void Tjudgeform::showLabels()
 
 void openJudgesWindow(Tdmod& data, const KeyboardSettings& keyboard, QWidget* parent)
 {
-    try {
-        data.OpenJudges();
-    } catch (const std::exception& e) {
-        data.messages().error(QString::fromStdString(e.what()));
-        return;
-    }
+    data.OpenJudges();
     Tjudgeform window(data, keyboard, parent);
     window.exec();
 }

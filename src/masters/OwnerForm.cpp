@@ -119,12 +119,7 @@ void TOwnerForm::showLabels(OwnerLabelMode mode)
 
 void openOwnersWindow(Tdmod& data, const KeyboardSettings& keyboard, QWidget* parent)
 {
-    try {
-        data.OpenOwners();
-    } catch (const std::exception& e) {
-        data.messages().error(QString::fromStdString(e.what()));
-        return;
-    }
+    data.OpenOwners();
     TOwnerForm window(data, keyboard, parent);
     window.exec();
 }

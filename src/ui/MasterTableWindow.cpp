@@ -1,5 +1,7 @@
 #include "MasterTableWindow.h"
 
+#include "storage/CommandGuard.h"
+
 #include "dbf/Error.h"
 #include "storage/Messages.h"
 #include "ui/DataEntryKeys.h"
@@ -266,13 +268,7 @@ void MasterTableWindow::writeFields()
 
 bool MasterTableWindow::runGuarded(const std::function<void()>& action)
 {
-    try {
-        action();
-        return true;
-    } catch (const dbf::Error& e) {
-        messages().error(QString::fromStdString(e.what()));
-        return false;
-    }
+    return ::runGuarded(messages(), action);
 }
 
 void MasterTableWindow::updateButtons()

@@ -1,0 +1,79 @@
+#include "entry/MainFormCommands.h"
+
+#include "entry/MainForm.h"
+#include "masters/BreedForm.h"
+#include "masters/JudgeForm.h"
+#include "masters/OwnerForm.h"
+#include "setup/CatGroupForm.h"
+#include "setup/ClassForm.h"
+#include "setup/ConfirmSortKeysForm.h"
+#include "setup/ShowDatesForm2.h"
+#include "storage/DataModule.h"
+#include "storage/SessionSettings.h"
+
+namespace
+{
+
+void showState(MenuCommandContext& c)
+{
+    if (c.data.showOpen())
+        c.form.showShowOpenState(c.data.currentShowNumber(), c.data.currentShowDateText());
+    else
+        c.form.showNoShowState();
+}
+
+void closeShow(MenuCommandContext& c)
+{
+    c.data.CloseShow();
+    showState(c);
+}
+
+void newShow(MenuCommandContext& c)
+{
+    // The entry table stays closed while a new show is being created.
+    closeShow(c);
+    openShowDatesWindow(c.data, &c.form, true);
+    showState(c);
+}
+
+void openShow(MenuCommandContext& c)
+{
+    c.data.OpenExistingShow();
+    showState(c);
+}
+
+constexpr MenuCommand kCommands[] = {
+    {MenuAction::NewShow, newShow},
+    {MenuAction::OpenShow, openShow},
+    {MenuAction::CloseShow, closeShow},
+    {MenuAction::ShowDates,
+     [](MenuCommandContext& c) { openShowDatesWindow(c.data, &c.form, false); }},
+    {MenuAction::Owners,
+     [](MenuCommandContext& c) { openOwnersWindow(c.data, c.session.keyboard, &c.form); }},
+    {MenuAction::Judges,
+     [](MenuCommandContext& c) { openJudgesWindow(c.data, c.session.keyboard, &c.form); }},
+    {MenuAction::Breeds, [](MenuCommandContext& c) { openBreedsWindow(c.data, &c.form); }},
+    {MenuAction::ClassesAndSortKeys,
+     [](MenuCommandContext& c) { openClassesWindow(c.data, &c.form); }},
+    {MenuAction::CatalogGroupings,
+     [](MenuCommandContext& c) { openCatGroupsWindow(c.data, &c.form); }},
+    {MenuAction::ConfirmSortKeys,
+     [](MenuCommandContext& c) { openConfirmSortKeysWindow(c.data, &c.form); }},
+};
+
+} // namespace
+
+std::span<const MenuCommand> menuCommands()
+{
+    return kCommands;
+}
+
+void connectMenuCommands(TMainForm& form, Tdmod& data, SessionSettings& session)
+{
+    // The context lives as long as the window whose commands use it.
+    auto* context = new MenuCommandContext{form, data, session};
+    QObject::connect(&form, &QObject::destroyed, [context] { delete context; });
+    for (const MenuCommand& command : menuCommands())
+        form.setCommand(command.action, [context, run = command.run] { run(*context); });
+    form.setCloseShowBeforePreferences([context] { closeShow(*context); });
+}
