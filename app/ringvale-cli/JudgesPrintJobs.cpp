@@ -32,11 +32,10 @@ int judgesList(Tdmod& data, const PrintRequest& request)
 {
     dbf::Table& judges = judgesInOrder(data, request, "judges-list", {"name", "state", "judgnum"});
     const QStringList lines = JudgesList::lines(judges);
-    QString error;
     if (request.format == "txt")
-        requireWritten(JudgesList::saveText(lines, request.outputFile, &error), error);
+        requireWritten(JudgesList::saveText(lines, request.outputFile));
     else
-        requireWritten(JudgesList::savePdf(lines, request.outputFile, &error), error);
+        requireWritten(JudgesList::savePdf(lines, request.outputFile));
     return 0;
 }
 
@@ -72,9 +71,7 @@ int judgesLabels(Tdmod& data, const PrintRequest& request)
                               request.labelPosition("--start-col")};
     LabelRecordList records =
         JudgeLabels::selection(judges, QString::fromStdString(judges.order()), ticked);
-    QString error;
-    requireWritten(!JudgeLabels::savePdf(records, request.outputFile, start, &error).deviceFailed,
-                   error);
+    requireWritten(JudgeLabels::savePdf(records, request.outputFile, start));
     return 0;
 }
 

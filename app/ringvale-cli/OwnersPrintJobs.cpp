@@ -21,15 +21,12 @@ int ownersList(Tdmod& data, const PrintRequest& request)
     dbf::Table& owners = *data.Owners();
     owners.setOrder(order->tag.toStdString());
     const RichListing listing = ownerListing(owners);
-    QString error;
     if (request.format == "rtf")
         requireWritten(
-            RtfWriter::save(listing.document(), listing.orientation(), request.outputFile, &error),
-            error);
+            RtfWriter::save(listing.document(), listing.orientation(), request.outputFile));
     else
-        requireWritten(saveRichListingPdf(listing.document(), listing.orientation(),
-                                          request.outputFile, &error),
-                       error);
+        requireWritten(
+            saveRichListingPdf(listing.document(), listing.orientation(), request.outputFile));
     return 0;
 }
 
@@ -42,10 +39,7 @@ int ownersLabels(Tdmod& data, const PrintRequest& request)
     const LabelPosition start{request.labelPosition("--start-row"),
                               request.labelPosition("--start-col")};
     data.OpenOwners();
-    QString error;
-    const LabelRun::Result result =
-        OwnerLabels::savePdf(*data.Owners(), mode, start, request.outputFile, &error);
-    requireWritten(!result.deviceFailed, error);
+    requireWritten(OwnerLabels::savePdf(*data.Owners(), mode, start, request.outputFile));
     return 0;
 }
 

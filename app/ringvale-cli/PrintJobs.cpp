@@ -1,5 +1,6 @@
 #include "PrintJobs.h"
 
+#include "dbf/Error.h"
 #include "storage/DataModule.h"
 #include "storage/TextRules.h"
 
@@ -20,10 +21,10 @@ int PrintRequest::labelPosition(const std::string& name) const
     return TextRules::TextToInt(QString::fromStdString(option(name, "1")));
 }
 
-void requireWritten(bool written, const QString& error)
+void requireWritten(const Done& written)
 {
     if (!written)
-        throw std::runtime_error(error.toStdString());
+        throw dbf::Error(written.message().toStdString());
 }
 
 std::vector<PrintJob> printJobs()

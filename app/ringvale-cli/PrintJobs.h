@@ -2,6 +2,8 @@
 
 #include "CliContext.h"
 
+#include "storage/Result.h"
+
 #include <QString>
 
 #include <functional>
@@ -26,7 +28,11 @@ struct PrintRequest {
 };
 
 // Ends the job with the reason when its output could not be written.
-void requireWritten(bool written, const QString& error);
+void requireWritten(const Done& written);
+template <typename T> void requireWritten(const Result<T>& written)
+{
+    requireWritten(written ? Done::success() : Done::failure(written.message()));
+}
 
 struct PrintJob {
     std::string name;

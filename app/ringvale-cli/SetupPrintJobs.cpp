@@ -22,7 +22,8 @@ int printClasses(Tdmod& data, const PrintRequest& request)
                          " (srtkey, section, dbkey or name)");
     data.OpenClasses();
     ClassListingReport builder(*data.ShowClasses(), order->tag);
-    ReportPainter::writePdf(ReportLayout::layout(builder.build()), request.outputFile);
+    requireWritten(
+        ReportPainter::writePdf(ReportLayout::layout(builder.build()), request.outputFile));
     return 0;
 }
 
@@ -30,12 +31,10 @@ int printCatGroups(Tdmod& data, const PrintRequest& request, CatGroupListing::Ki
 {
     data.OpenCatGroups();
     const QStringList lines = CatGroupListing::lines(*data.CatGroups(), kind);
-    QString error;
-    const bool written = request.format == "txt"
-                             ? CatGroupListing::saveText(request.outputFile, lines, &error)
-                             : CatGroupListing::printout(lines, CatGroupListing::font())
-                                   .savePdf(request.outputFile, CatGroupListing::title(), &error);
-    requireWritten(written, error);
+    requireWritten(request.format == "txt"
+                       ? CatGroupListing::saveText(request.outputFile, lines)
+                       : CatGroupListing::printout(lines, CatGroupListing::font())
+                             .savePdf(request.outputFile, CatGroupListing::title()));
     return 0;
 }
 

@@ -60,20 +60,18 @@ QStringList TJlistForm::lines() const
 
 bool TJlistForm::saveText(const QString& path)
 {
-    QString error;
-    if (JudgesList::saveText(lines(), path, &error))
-        return true;
-    messages_.error(error);
-    return false;
+    const Done saved = JudgesList::saveText(lines(), path);
+    if (!saved)
+        messages_.error(saved.message());
+    return saved.ok();
 }
 
 bool TJlistForm::savePdf(const QString& path)
 {
-    QString error;
-    if (JudgesList::savePdf(lines(), path, &error))
-        return true;
-    messages_.error(error);
-    return false;
+    const Done saved = JudgesList::savePdf(lines(), path);
+    if (!saved)
+        messages_.error(saved.message());
+    return saved.ok();
 }
 
 void TJlistForm::saveAs()

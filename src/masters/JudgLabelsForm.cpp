@@ -195,9 +195,9 @@ void TJudgLabels::printTo(QPagedPaintDevice& device)
 bool TJudgLabels::printToPdf(const QString& path)
 {
     LabelRecordList records = JudgeLabels::selection(judges_, tag_, ticked());
-    QString error;
-    if (JudgeLabels::savePdf(records, path, startPosition(), &error).deviceFailed) {
-        messages_.error(error);
+    const auto printed = JudgeLabels::savePdf(records, path, startPosition());
+    if (!printed) {
+        messages_.error(printed.message());
         return false;
     }
     messages_.inform(JudgeLabels::doneMessage);

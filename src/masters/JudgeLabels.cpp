@@ -120,16 +120,16 @@ LabelRun run(LabelPosition start, const std::function<bool()>& aborted)
 
 } // namespace
 
-LabelRun::Result print(LabelRecordSource& judges, QPagedPaintDevice& device, LabelPosition start,
-                       const std::function<bool()>& aborted)
+LabelRun::Printed print(LabelRecordSource& judges, QPagedPaintDevice& device, LabelPosition start,
+                        const std::function<bool()>& aborted)
 {
     return run(start, aborted).print(judges, device);
 }
 
-LabelRun::Result savePdf(LabelRecordSource& judges, const QString& path, LabelPosition start,
-                         QString* error)
+Result<LabelRun::Printed> savePdf(LabelRecordSource& judges, const QString& path,
+                                  LabelPosition start)
 {
-    return run(start, {}).savePdf(judges, path, error);
+    return run(start, {}).savePdf(judges, path);
 }
 
 QString selectedText(int selected)

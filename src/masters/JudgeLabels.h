@@ -54,10 +54,10 @@ LabelRecordList selection(const dbf::Table& judges, const QString& tag,
 // Name; address; city, state and zip; country.
 const LabelLayout& layout();
 
-LabelRun::Result print(LabelRecordSource& judges, QPagedPaintDevice& device, LabelPosition start,
-                       const std::function<bool()>& aborted = {});
-LabelRun::Result savePdf(LabelRecordSource& judges, const QString& path, LabelPosition start,
-                         QString* error);
+LabelRun::Printed print(LabelRecordSource& judges, QPagedPaintDevice& device, LabelPosition start,
+                        const std::function<bool()>& aborted = {});
+Result<LabelRun::Printed> savePdf(LabelRecordSource& judges, const QString& path,
+                                  LabelPosition start);
 
 // "Selected records = " and the count.
 QString selectedText(int selected);

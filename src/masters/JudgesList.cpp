@@ -1,13 +1,14 @@
 #include "masters/JudgesList.h"
 
+#include "print/OutputFile.h"
 #include "storage/RecordValues.h"
 
 #include "dbf/Table.h"
 
 #include <QFontMetricsF>
+#include <QIODevice>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <cmath>
@@ -54,25 +55,23 @@ CanvasListingResult print(const QStringList& lines, QPagedPaintDevice& device,
     return CanvasListing(layout(), lines).print(device, aborted);
 }
 
-bool savePdf(const QStringList& lines, const QString& path, QString* error)
+Done savePdf(const QStringList& lines, const QString& path)
 {
     return CanvasListing::savePdf(
-        path, title, error, [&lines](QPagedPaintDevice& device) { return print(lines, device); });
+        path, title, [&lines](QPagedPaintDevice& device) { return print(lines, device); });
 }
 
-bool saveText(const QStringList& lines, const QString& path, QString* error)
+Done saveText(const QStringList& lines, const QString& path)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    return OutputFile::write(path, [&](QIODevice& file) {
         QTextStream out(&file);
         for (const QString& text : lines)
             out << text << '\n';
         out.flush();
-        if (file.commit())
-            return true;
-    }
-    *error = "Cannot write " + path + ": " + file.errorString();
-    return false;
+        if (out.status() != QTextStream::Ok)
+            return Done::failure("Cannot write " + path + ": " + file.errorString());
+        return Done::success();
+    });
 }
 
 QString printedMessage(const CanvasListingResult& result)

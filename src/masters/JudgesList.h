@@ -38,10 +38,10 @@ CanvasListingLayout layout();
 
 CanvasListingResult print(const QStringList& lines, QPagedPaintDevice& device,
                           const std::function<bool()>& aborted = {});
-bool savePdf(const QStringList& lines, const QString& path, QString* error);
-// Writes the lines, one to a line of the file; false with the reason, naming
-// the file, in error. The file is replaced whole or not at all.
-bool saveText(const QStringList& lines, const QString& path, QString* error);
+Done savePdf(const QStringList& lines, const QString& path);
+// Writes the lines, one to a line of the file, or gives the reason, naming the
+// file, why not. The file is replaced whole or not at all.
+Done saveText(const QStringList& lines, const QString& path);
 
 // The message after printing.
 QString printedMessage(const CanvasListingResult& result);

@@ -26,8 +26,7 @@ const LabelLayout& layout()
 
 // Runs the labels on whatever the caller hands in: a printer or a PDF file.
 template <typename Output>
-LabelRun::Result run(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
-                     Output output)
+auto run(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start, Output output)
 {
     LabelRun labels(stock(), layout());
     labels.setStart(start);
@@ -73,19 +72,19 @@ int count(const dbf::Table& owners, OwnerLabelMode mode)
     return static_cast<int>(recordsToPrint(owners, mode).size());
 }
 
-LabelRun::Result print(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
-                       QPagedPaintDevice& device)
+LabelRun::Printed print(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
+                        QPagedPaintDevice& device)
 {
     return run(owners, mode, start, [&device](const LabelRun& labels, TableLabelSource& records) {
         return labels.print(records, device);
     });
 }
 
-LabelRun::Result savePdf(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
-                         const QString& path, QString* error)
+Result<LabelRun::Printed> savePdf(const dbf::Table& owners, OwnerLabelMode mode,
+                                  LabelPosition start, const QString& path)
 {
     return run(owners, mode, start, [&](const LabelRun& labels, TableLabelSource& records) {
-        return labels.savePdf(records, path, error);
+        return labels.savePdf(records, path);
     });
 }
 

@@ -39,11 +39,10 @@ bool prints(const dbf::RecordView& owner, OwnerLabelMode mode);
 // Prints from the first owner in last-name order, from the start position of
 // the first sheet, the grid of labels centred across the paper. The owners
 // table is only read: its order and current record stay.
-LabelRun::Result print(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
-                       QPagedPaintDevice& device);
-// The same run into a PDF file; a file that cannot be written sets
-// deviceFailed with the reason in error.
-LabelRun::Result savePdf(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
-                         const QString& path, QString* error);
+LabelRun::Printed print(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
+                        QPagedPaintDevice& device);
+// The same run into a PDF file, or the reason it could not be written.
+Result<LabelRun::Printed> savePdf(const dbf::Table& owners, OwnerLabelMode mode,
+                                  LabelPosition start, const QString& path);
 
 } // namespace OwnerLabels

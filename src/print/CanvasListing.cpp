@@ -1,11 +1,11 @@
 #include "print/CanvasListing.h"
 
+#include "print/OutputFile.h"
+
 #include "print/PaperCanvas.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPageSize>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <cmath>
@@ -129,26 +129,19 @@ CanvasListingResult CanvasListing::print(QPagedPaintDevice& device,
     return result;
 }
 
-bool CanvasListing::savePdf(const QString& path, const QString& title, QString* error) const
+Done CanvasListing::savePdf(const QString& path, const QString& title) const
 {
-    return savePdf(path, title, error, [this](QPagedPaintDevice& device) { return print(device); });
+    return savePdf(path, title, [this](QPagedPaintDevice& device) { return print(device); });
 }
 
-bool CanvasListing::savePdf(const QString& path, const QString& title, QString* error,
+Done CanvasListing::savePdf(const QString& path, const QString& title,
                             const std::function<CanvasListingResult(QPagedPaintDevice&)>& draw)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = "Cannot write " + path + ": " + file.errorString();
-        return false;
-    }
-    QPdfWriter writer(&file);
-    writer.setTitle(title);
-    writer.setPageSize(QPageSize(QPageSize::Letter));
-    writer.setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
-    if (draw(writer).deviceFailed) {
-        *error = "Cannot write " + path;
-        return false;
-    }
-    return true;
+    OutputFile::PdfSettings settings{title};
+    settings.margins = QMarginsF(6.35, 6.35, 6.35, 6.35);
+    return OutputFile::writePdf(path, settings, [&](QPagedPaintDevice& pdf) {
+        return draw(pdf).deviceFailed
+                   ? Done::failure("Cannot write " + path + ": the PDF could not be started")
+                   : Done::success();
+    });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/Result.h"
+
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -53,10 +55,10 @@ public:
     CanvasListingResult print(QPagedPaintDevice& device,
                               const std::function<bool()>& aborted = {}) const;
     // On Letter paper with a quarter-inch border, about what a printer cannot reach.
-    bool savePdf(const QString& path, const QString& title, QString* error) const;
+    Done savePdf(const QString& path, const QString& title) const;
     // The same paper for a listing that lays itself out: draw prints it on the
-    // PDF writer. False with the reason, naming the file, in error.
-    static bool savePdf(const QString& path, const QString& title, QString* error,
+    // PDF writer. Gives the reason, naming the file, when it cannot be written.
+    static Done savePdf(const QString& path, const QString& title,
                         const std::function<CanvasListingResult(QPagedPaintDevice&)>& draw);
 
 private:

@@ -2,9 +2,10 @@
 
 #include "print/LabelRecordSource.h"
 
+#include "dbf/Error.h"
+
 #include <QStringList>
 
-#include <stdexcept>
 #include <vector>
 
 struct LabelExpression::Node {
@@ -97,8 +98,7 @@ private:
 
     [[noreturn]] void fail(const QString& why) const
     {
-        throw std::invalid_argument(
-            QString("label expression \"%1\": %2").arg(text_, why).toStdString());
+        throw dbf::Error(QString("label expression \"%1\": %2").arg(text_, why).toStdString());
     }
 
     const QString& text_;

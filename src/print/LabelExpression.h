@@ -13,7 +13,7 @@ class LabelRecordSource;
 class LabelExpression
 {
 public:
-    // Throws std::invalid_argument naming the expression and the fault: a
+    // Throws dbf::Error naming the expression and the fault: a
     // layout is written in the program, so a bad one is a fault to find at once.
     explicit LabelExpression(const QString& text);
     ~LabelExpression();

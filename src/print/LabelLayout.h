@@ -34,7 +34,7 @@ struct LabelItem {
 
     static LabelItem text(double left, double top, const QString& text, const QFont& font);
     static LabelItem field(double left, double top, const QString& field, const QFont& font);
-    // Throws std::invalid_argument when the expression does not parse.
+    // Throws dbf::Error when the expression does not parse.
     static LabelItem expressionItem(double left, double top, const QString& expression,
                                     const QFont& font);
     static LabelItem line(double left, double top, double length, const QColor& colour,

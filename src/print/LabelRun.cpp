@@ -1,14 +1,14 @@
 #include "print/LabelRun.h"
 
+#include "print/OutputFile.h"
+
 #include "print/LabelLayout.h"
 #include "print/LabelRecordSource.h"
 #include "print/PaperCanvas.h"
 
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
-#include <QPdfWriter>
 
 LabelRun::LabelRun(const LabelStock& stock, const LabelLayout& layout)
     : stock_(stock), layout_(layout)
@@ -30,9 +30,9 @@ void LabelRun::setAbortCheck(std::function<bool()> aborted)
     aborted_ = std::move(aborted);
 }
 
-LabelRun::Result LabelRun::print(LabelRecordSource& records, QPagedPaintDevice& device) const
+LabelRun::Printed LabelRun::print(LabelRecordSource& records, QPagedPaintDevice& device) const
 {
-    Result result;
+    Printed result;
     device.setPageSize(QPageSize(QPageSize::Letter));
     device.setPageOrientation(QPageLayout::Portrait);
     PaperCanvas canvas(device);
@@ -79,20 +79,18 @@ LabelRun::Result LabelRun::print(LabelRecordSource& records, QPagedPaintDevice& 
     return result;
 }
 
-LabelRun::Result LabelRun::savePdf(LabelRecordSource& records, const QString& path,
-                                   QString* error) const
+::Result<LabelRun::Printed> LabelRun::savePdf(LabelRecordSource& records, const QString& path) const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = "Cannot write " + path + ": " + file.errorString();
-        return {0, false, true};
-    }
-    QPdfWriter writer(&file);
-    writer.setTitle(jobTitle);
+    Printed printed;
     // Labels are placed from the paper's edge: the whole sheet is the page.
-    writer.setPageMargins(QMarginsF());
-    const Result result = print(records, writer);
-    if (result.deviceFailed)
-        *error = "Cannot write " + path;
-    return result;
+    const Done written =
+        OutputFile::writePdf(path, {QString::fromLatin1(jobTitle)}, [&](QPagedPaintDevice& pdf) {
+            printed = print(records, pdf);
+            return printed.deviceFailed
+                       ? Done::failure("Cannot write " + path + ": the PDF could not be started")
+                       : Done::success();
+        });
+    if (!written)
+        return ::Result<Printed>::failure(written.message());
+    return printed;
 }

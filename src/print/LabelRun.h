@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/LabelStock.h"
+#include "storage/Result.h"
 
 #include <QString>
 
@@ -18,7 +19,7 @@ class LabelRun
 public:
     enum class Decision { Print, Skip, Stop };
 
-    struct Result {
+    struct Printed {
         int printed = 0; // labels, copies included
         bool aborted = false;
         bool deviceFailed = false; // the printer or PDF file would not start
@@ -41,10 +42,10 @@ public:
 
     // Walks the source from its current record to its end, a Stop, or an
     // abort. Sets Letter paper, portrait, on the device.
-    Result print(LabelRecordSource& records, QPagedPaintDevice& device) const;
-    // The same run into a PDF file; a file that cannot be written sets
-    // deviceFailed and puts the reason, naming the file, in error.
-    Result savePdf(LabelRecordSource& records, const QString& path, QString* error) const;
+    Printed print(LabelRecordSource& records, QPagedPaintDevice& device) const;
+    // The same run into a PDF file; a file that cannot be written gives the
+    // reason, naming the file.
+    ::Result<Printed> savePdf(LabelRecordSource& records, const QString& path) const;
 
 private:
     const LabelStock& stock_;

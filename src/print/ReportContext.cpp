@@ -1,6 +1,6 @@
 #include "print/ReportContext.h"
 
-#include "print/ReportError.h"
+#include "dbf/Error.h"
 
 ReportContext::ReportContext(const ReportRow* row, std::span<const ReportRow> groupRows,
                              VariableLookup variables, QDate printDate, int pageNumber)
@@ -12,6 +12,7 @@ ReportContext::ReportContext(const ReportRow* row, std::span<const ReportRow> gr
 const ReportRow& ReportContext::row() const
 {
     if (!row_)
-        throw ReportError(QStringLiteral("A report band without data asks for a field"));
+        throw dbf::Error(
+            QStringLiteral("A report band without data asks for a field").toStdString());
     return *row_;
 }

@@ -29,7 +29,7 @@ public:
     // rows of its innermost group; for other bands, every row of the report.
     std::span<const ReportRow> groupRows() const { return groupRows_; }
     // The value of a calculated variable as it stands for this band; an
-    // unknown name throws ReportError.
+    // unknown name throws dbf::Error.
     QVariant variable(const QString& name) const { return variables_(name); }
     QDate printDate() const { return printDate_; }
     // The page number within the current page set (known while laying out;

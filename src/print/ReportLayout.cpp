@@ -1,6 +1,6 @@
 #include "print/ReportLayout.h"
 
-#include "print/ReportError.h"
+#include "dbf/Error.h"
 
 #include <QHash>
 
@@ -139,9 +139,10 @@ void LayoutRun::checkVariables() const
             std::any_of(def_.groups.begin(), def_.groups.end(),
                         [&](const ReportGroup& g) { return g.name == variable.group; });
         if (!known)
-            throw ReportError(QStringLiteral("The report variable \"%1\" counts per group \"%2\", "
-                                             "which the report does not have")
-                                  .arg(variable.name, variable.group));
+            throw dbf::Error(QStringLiteral("The report variable \"%1\" counts per group \"%2\", "
+                                            "which the report does not have")
+                                 .arg(variable.name, variable.group)
+                                 .toStdString());
     }
 }
 
@@ -186,7 +187,7 @@ QVariant LayoutRun::variable(const QString& name) const
             return static_cast<int>(value);
         return value;
     }
-    throw ReportError(QStringLiteral("The report has no variable \"%1\"").arg(name));
+    throw dbf::Error(QStringLiteral("The report has no variable \"%1\"").arg(name).toStdString());
 }
 
 void LayoutRun::resetVariables(ReportVariable::Scope scope, const QString& group)

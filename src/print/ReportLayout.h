@@ -9,7 +9,7 @@
 class ReportLayout
 {
 public:
-    // Throws ReportError when the declaration names a field or group that
+    // Throws dbf::Error when the declaration names a field or group that
     // does not exist.
     static ReportPages layout(const Report& report);
 };

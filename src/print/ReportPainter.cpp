@@ -1,14 +1,14 @@
 #include "print/ReportPainter.h"
 
-#include "print/ReportError.h"
+#include "print/OutputFile.h"
 
-#include <QFile>
+#include "dbf/Error.h"
+
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
 
@@ -77,9 +77,10 @@ void ReportPainter::print(const ReportPages& pages, QPagedPaintDevice& device, i
                                      QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&device))
-        throw ReportError(QStringLiteral("The report \"%1\" cannot be printed: the printer or "
-                                         "file did not accept it")
-                              .arg(pages.title));
+        throw dbf::Error(QStringLiteral("The report \"%1\" cannot be printed: the printer or "
+                                        "file did not accept it")
+                             .arg(pages.title)
+                             .toStdString());
     const double dotsPerMillimetre = device.logicalDpiX() / 25.4;
     for (int index = first; index <= last; ++index) {
         if (index > first)
@@ -89,21 +90,12 @@ void ReportPainter::print(const ReportPages& pages, QPagedPaintDevice& device, i
     painter.end();
 }
 
-void ReportPainter::writePdf(const ReportPages& pages, const QString& fileName)
+Done ReportPainter::writePdf(const ReportPages& pages, const QString& fileName)
 {
-    // QPdfWriter would report nothing when the file cannot be opened, so the
-    // file is tried first and the reason reaches the user.
-    QFile probe(fileName);
-    if (!probe.open(QIODevice::WriteOnly))
-        throw ReportError(
-            QStringLiteral("Cannot write the file %1: %2").arg(fileName, probe.errorString()));
-    QPdfWriter writer(&probe);
-    writer.setTitle(pages.title);
-    writer.setCreator(QStringLiteral("Ringvale"));
-    writer.setResolution(600);
-    print(pages, writer);
-    probe.close();
-    if (probe.error() != QFileDevice::NoError)
-        throw ReportError(
-            QStringLiteral("Cannot write the file %1: %2").arg(fileName, probe.errorString()));
+    OutputFile::PdfSettings settings{pages.title};
+    settings.resolution = 600;
+    return OutputFile::writePdf(fileName, settings, [&](QPagedPaintDevice& pdf) {
+        print(pages, pdf);
+        return Done::success();
+    });
 }

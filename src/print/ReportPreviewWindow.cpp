@@ -1,6 +1,6 @@
 #include "print/ReportPreviewWindow.h"
 
-#include "print/ReportError.h"
+#include "dbf/Error.h"
 #include "print/ReportPainter.h"
 
 #include "ui/MessageDialog.h"
@@ -155,8 +155,8 @@ void ReportPreviewWindow::print()
     try {
         ReportPainter::print(pages_, printer, range ? printer.fromPage() - 1 : 0,
                              range ? printer.toPage() - 1 : -1);
-    } catch (const ReportError& error) {
-        QMessageBox::critical(this, pages_.title, error.message());
+    } catch (const dbf::Error& error) {
+        QMessageBox::critical(this, pages_.title, QString::fromUtf8(error.what()));
     }
 }
 
@@ -165,9 +165,7 @@ void ReportPreviewWindow::saveAsPdf()
     const auto fileName = MessageDialog(this).saveFile(FileChoice::pdfFile());
     if (!fileName)
         return;
-    try {
-        ReportPainter::writePdf(pages_, *fileName);
-    } catch (const ReportError& error) {
-        QMessageBox::critical(this, pages_.title, error.message());
-    }
+    const Done saved = ReportPainter::writePdf(pages_, *fileName);
+    if (!saved)
+        QMessageBox::critical(this, pages_.title, saved.message());
 }

@@ -1,6 +1,6 @@
 #include "print/ReportRow.h"
 
-#include "print/ReportError.h"
+#include "dbf/Error.h"
 
 ReportRow::ReportRow(std::shared_ptr<const FieldIndex> fields, QVariantList values)
     : fields_(std::move(fields)), values_(std::move(values))
@@ -19,9 +19,10 @@ QVariant ReportRow::value(const QString& field) const
 {
     const auto found = fields_->constFind(field.toLower());
     if (found == fields_->constEnd())
-        throw ReportError(QStringLiteral("The report asks for the field \"%1\", which its data "
-                                         "does not have")
-                              .arg(field));
+        throw dbf::Error(QStringLiteral("The report asks for the field \"%1\", which its data "
+                                        "does not have")
+                             .arg(field)
+                             .toStdString());
     return values_.value(found.value());
 }
 

@@ -21,7 +21,7 @@ public:
     static std::shared_ptr<const FieldIndex> indexFields(const QStringList& names);
 
     // An unknown field is a fault in the report's declaration: it throws
-    // ReportError naming the field rather than printing an empty cell.
+    // dbf::Error naming the field rather than printing an empty cell.
     QVariant value(const QString& field) const;
     // Text with trailing blanks removed, as the table engine hands it out.
     QString text(const QString& field) const;

@@ -1,12 +1,12 @@
 #include "print/RichListingPrint.h"
 
+#include "print/OutputFile.h"
+
 #include "print/PaperCanvas.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPageSize>
-#include <QPdfWriter>
 #include <QTextDocument>
 
 #include <memory>
@@ -73,20 +73,12 @@ int printRichListing(const QTextDocument& text, QPageLayout::Orientation orienta
     return pageCount;
 }
 
-bool saveRichListingPdf(const QTextDocument& text, QPageLayout::Orientation orientation,
-                        const QString& path, QString* error)
+Done saveRichListingPdf(const QTextDocument& text, QPageLayout::Orientation orientation,
+                        const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = "Cannot write " + path + ": " + file.errorString();
-        return false;
-    }
-    QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(QPageSize::Letter));
-    writer.setPageMargins(QMarginsF());
-    if (printRichListing(text, orientation, writer) == 0) {
-        *error = "Cannot write " + path;
-        return false;
-    }
-    return true;
+    return OutputFile::writePdf(path, {}, [&](QPagedPaintDevice& pdf) {
+        return printRichListing(text, orientation, pdf) == 0
+                   ? Done::failure("Cannot write " + path + ": the PDF could not be started")
+                   : Done::success();
+    });
 }

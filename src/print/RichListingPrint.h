@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/Result.h"
+
 #include <QPageLayout>
 #include <QString>
 
@@ -12,6 +14,7 @@ class QTextDocument;
 int printRichListing(const QTextDocument& text, QPageLayout::Orientation orientation,
                      QPagedPaintDevice& device);
 
-// The same pages as a PDF file on Letter paper; false with the reason in error.
-bool saveRichListingPdf(const QTextDocument& text, QPageLayout::Orientation orientation,
-                        const QString& path, QString* error);
+// The same pages as a PDF file on Letter paper, or the reason it could not be
+// written.
+Done saveRichListingPdf(const QTextDocument& text, QPageLayout::Orientation orientation,
+                        const QString& path);

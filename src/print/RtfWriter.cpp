@@ -1,6 +1,8 @@
 #include "print/RtfWriter.h"
 
-#include <QSaveFile>
+#include "print/OutputFile.h"
+
+#include <QIODevice>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -113,14 +115,12 @@ QByteArray RtfWriter::toRtf(const QTextDocument& text, QPageLayout::Orientation 
     return out;
 }
 
-bool RtfWriter::save(const QTextDocument& text, QPageLayout::Orientation orientation,
-                     const QString& path, QString* error)
+Done RtfWriter::save(const QTextDocument& text, QPageLayout::Orientation orientation,
+                     const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(toRtf(text, orientation)) < 0 ||
-        !file.commit()) {
-        *error = "Cannot write " + path + ": " + file.errorString();
-        return false;
-    }
-    return true;
+    return OutputFile::write(path, [&](QIODevice& file) {
+        if (file.write(toRtf(text, orientation)) < 0)
+            return Done::failure("Cannot write " + path + ": " + file.errorString());
+        return Done::success();
+    });
 }

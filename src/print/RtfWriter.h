@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/Result.h"
+
 #include <QByteArray>
 #include <QPageLayout>
 #include <QString>
@@ -13,7 +15,7 @@ class RtfWriter
 {
 public:
     static QByteArray toRtf(const QTextDocument& text, QPageLayout::Orientation orientation);
-    // False with the reason (naming the file) in error.
-    static bool save(const QTextDocument& text, QPageLayout::Orientation orientation,
-                     const QString& path, QString* error);
+    // Writes the file, or gives the reason (naming the file) it could not.
+    static Done save(const QTextDocument& text, QPageLayout::Orientation orientation,
+                     const QString& path);
 };

@@ -4,8 +4,10 @@
 
 #include "dbf/Table.h"
 
+#include "print/OutputFile.h"
 #include <QFile>
-#include <QSaveFile>
+
+#include <QIODevice>
 
 namespace
 {
@@ -95,20 +97,16 @@ CanvasListing printout(const QStringList& lines, const QFont& font)
     return CanvasListing(CanvasListingLayout::plainListing(kHeading, printed), expanded);
 }
 
-bool saveText(const QString& path, const QStringList& lines, QString* error)
+Done saveText(const QString& path, const QStringList& lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        *error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + file.errorString();
-        return false;
-    }
-    for (const QString& line : lines)
-        file.write((line + QLatin1Char('\n')).toUtf8());
-    if (!file.commit()) {
-        *error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + file.errorString();
-        return false;
-    }
-    return true;
+    return OutputFile::write(path, [&](QIODevice& file) {
+        for (const QString& line : lines) {
+            if (file.write((line + QLatin1Char('\n')).toUtf8()) < 0)
+                return Done::failure(QStringLiteral("Cannot write ") + path + QStringLiteral(": ") +
+                                     file.errorString());
+        }
+        return Done::success();
+    });
 }
 
 } // namespace CatGroupListing

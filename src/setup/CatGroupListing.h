@@ -37,7 +37,7 @@ CanvasListing printout(const QStringList& lines, const QFont& font);
 // The font of the text area, in which the listing also prints.
 QFont font();
 
-// Writes the lines as a text file; false with the reason when it cannot.
-bool saveText(const QString& path, const QStringList& lines, QString* error);
+// Writes the lines as a text file, or gives the reason it cannot.
+Done saveText(const QString& path, const QStringList& lines);
 
 } // namespace CatGroupListing

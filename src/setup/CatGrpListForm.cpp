@@ -69,12 +69,10 @@ bool TCatGrpListForm::SaveAsClick()
     const std::optional<QString> path = messages_.saveFile(choice);
     if (!path)
         return false;
-    QString error;
-    if (!CatGroupListing::saveText(*path, lines(), &error)) {
-        messages_.error(error);
-        return false;
-    }
-    return true;
+    const Done saved = CatGroupListing::saveText(*path, lines());
+    if (!saved)
+        messages_.error(saved.message());
+    return saved.ok();
 }
 
 void TCatGrpListForm::PrintClick()

@@ -2,7 +2,7 @@
 
 #include "storage/ClassCodes.h"
 
-#include <stdexcept>
+#include "dbf/Error.h"
 
 namespace ShowDatesClassBoxes
 {
@@ -14,7 +14,7 @@ static_assert(ClassCodes::obedienceOfferedCodes.size() + ClassCodes::rallyOffere
 QStringView offeredCode(int box)
 {
     if (box < 0 || box >= kCount)
-        throw std::out_of_range("class box " + std::to_string(box) + " out of range");
+        throw dbf::Error("class box " + std::to_string(box) + " out of range");
     return box < kFirstRallyBox ? ClassCodes::obedienceOfferedCodes[box]
                                 : ClassCodes::rallyOfferedCodes[box - kFirstRallyBox];
 }
@@ -28,7 +28,7 @@ QString caption(int box)
 QString offeredFlag(int trial, int box)
 {
     if (trial < 1 || trial > ClassCodes::maxTrials)
-        throw std::out_of_range("trial " + std::to_string(trial) + " out of range");
+        throw dbf::Error("Trial " + std::to_string(trial) + " is not a trial from 1 to 4");
     return u't' + QString::number(trial) + offeredCode(box).toString();
 }
 

@@ -1,6 +1,6 @@
 #include "storage/ClassCodes.h"
 
-#include <stdexcept>
+#include "dbf/Error.h"
 
 namespace ClassCodes
 {
@@ -29,7 +29,7 @@ static_assert(int(obedienceOfferedCodes.size()) < obedienceOfferedStride,
 void checkTrial(int trial)
 {
     if (trial < 1 || trial > maxTrials)
-        throw std::out_of_range("Trial " + std::to_string(trial) + " is not a trial from 1 to 4");
+        throw dbf::Error("Trial " + std::to_string(trial) + " is not a trial from 1 to 4");
 }
 
 int entryStart(Section section)
@@ -56,8 +56,7 @@ int indexIn(std::span<const ClassCode> list, const ClassCode& cls)
         if (list[i].key == cls.key)
             return i;
     }
-    throw std::invalid_argument("Class " + cls.key.toString().toStdString() +
-                                " is not in the class codes");
+    throw dbf::Error("Class " + cls.key.toString().toStdString() + " is not in the class codes");
 }
 
 } // namespace

@@ -119,7 +119,7 @@ const ClassCode* findClass(QStringView key);
 // all six regular obedience classes), in entry flag order.
 QList<const ClassCode*> classesOfferedBy(QStringView offeredCode);
 
-// Field names. A trial outside 1 to 4 throws std::out_of_range: a walk that
+// Field names. A trial outside 1 to 4 throws dbf::Error: a walk that
 // asks for trial 5 is a fault, not a class to skip.
 //
 // "t" + trial + the key in lower case; applies to any key, known or not.

@@ -9,8 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <stdexcept>
-
 // Start-up, the open operations and the life of a show file. The lookups are
 // in DataModuleLookups.cpp and the values taken from entries in
 // DataModuleEntries.cpp.
@@ -35,7 +33,7 @@ void stampModified(dbf::Table& table)
 void makeFolder(const QString& path, const QString& failure)
 {
     if (!QFileInfo(path).isDir() && !QDir().mkpath(path))
-        throw std::runtime_error((failure + path).toStdString());
+        throw dbf::Error((failure + path).toStdString());
 }
 
 } // namespace

@@ -1,15 +1,14 @@
 #include "ui/LabelSheetWindow.h"
 
 #include "print/LabelRun.h"
+#include "print/OutputFile.h"
 #include "ui/LabelStartWidget.h"
 
 #include "ui/MessageDialog.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -86,18 +85,15 @@ void LabelSheetWindow::printTo(QPagedPaintDevice& device)
 
 bool LabelSheetWindow::printToPdf(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        QMessageBox::warning(this, windowTitle(),
-                             "Cannot write " + path + ": " + file.errorString());
-        return false;
-    }
-    QPdfWriter writer(&file);
-    writer.setTitle(LabelRun::jobTitle);
     // Labels are placed from the paper's edge: the whole sheet is the page.
-    writer.setPageMargins(QMarginsF());
-    printTo(writer);
-    return true;
+    const Done saved = OutputFile::writePdf(path, {QString::fromLatin1(LabelRun::jobTitle)},
+                                            [this](QPagedPaintDevice& pdf) {
+                                                printTo(pdf);
+                                                return Done::success();
+                                            });
+    if (!saved)
+        QMessageBox::warning(this, windowTitle(), saved.message());
+    return saved.ok();
 }
 
 void LabelSheetWindow::print()

@@ -77,20 +77,18 @@ QPushButton* TextListingWindow::addButton(const QString& caption)
 
 bool TextListingWindow::saveRtf(const QString& path)
 {
-    QString error;
-    if (RtfWriter::save(*document(), orientation_, path, &error))
-        return true;
-    QMessageBox::warning(this, windowTitle(), error);
-    return false;
+    const Done saved = RtfWriter::save(*document(), orientation_, path);
+    if (!saved)
+        QMessageBox::warning(this, windowTitle(), saved.message());
+    return saved.ok();
 }
 
 bool TextListingWindow::savePdf(const QString& path)
 {
-    QString error;
-    if (saveRichListingPdf(*document(), orientation_, path, &error))
-        return true;
-    QMessageBox::warning(this, windowTitle(), error);
-    return false;
+    const Done saved = saveRichListingPdf(*document(), orientation_, path);
+    if (!saved)
+        QMessageBox::warning(this, windowTitle(), saved.message());
+    return saved.ok();
 }
 
 void TextListingWindow::saveAs()

@@ -18,8 +18,8 @@ TEST(CanvasListing, ALineWiderThanThePageGoesOnOverTheNextLines)
         CanvasListingLayout::plainListing(QStringLiteral("Heading"),
                                           QFont(QStringLiteral("Courier New"), 12)),
         {words.join(u' '), QStringLiteral("short")});
-    QString error;
-    ASSERT_TRUE(listing.savePdf(pdf, QStringLiteral("Listing"), &error)) << error.toStdString();
+    const Done saved = listing.savePdf(pdf, QStringLiteral("Listing"));
+    ASSERT_TRUE(saved) << saved.message().toStdString();
 
     const PdfWords printed = pdfWords(pdf);
     double lowest = 0;

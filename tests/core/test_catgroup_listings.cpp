@@ -71,8 +71,8 @@ TEST_F(CatGroupListings, SavedAsTextAndPrintedWithTabsSetOut)
 {
     const QStringList lines = CatGroupListing::lines(groups(), CatGroupListing::Kind::Full);
     const QString file = fixture.root() + "/groups.txt";
-    QString error;
-    ASSERT_TRUE(CatGroupListing::saveText(file, lines, &error)) << error.toStdString();
+    const Done written = CatGroupListing::saveText(file, lines);
+    ASSERT_TRUE(written) << written.message().toStdString();
     QFile saved(file);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly | QIODevice::Text));
     EXPECT_EQ(QString::fromUtf8(saved.readAll()), lines.join('\n') + '\n');
@@ -83,9 +83,9 @@ TEST_F(CatGroupListings, SavedAsTextAndPrintedWithTabsSetOut)
     EXPECT_EQ(printout.lines().at(1).toStdString(), "nov     Obedience       NOVICE");
     EXPECT_EQ(printout.lines().at(4).toStdString(), "                Rosettes");
 
-    EXPECT_FALSE(
-        CatGroupListing::saveText(fixture.root() + "/no/such/folder/x.txt", lines, &error));
-    EXPECT_TRUE(error.contains("no/such/folder")) << error.toStdString();
+    const Done refused = CatGroupListing::saveText(fixture.root() + "/no/such/folder/x.txt", lines);
+    EXPECT_FALSE(refused);
+    EXPECT_TRUE(refused.message().contains("no/such/folder")) << refused.message().toStdString();
 }
 
 } // namespace

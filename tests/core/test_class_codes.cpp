@@ -1,4 +1,5 @@
 #include "dbf/Codepage437.h"
+#include "dbf/Error.h"
 #include "storage/ClassCodes.h"
 #include "storage/ShippedData.h"
 
@@ -107,12 +108,12 @@ TEST(ClassCodeNames, SectionByFirstLetter)
 TEST(ClassCodeNames, TrialOutsideOneToFourIsRefused)
 {
     for (int trial : {0, 5, -1}) {
-        EXPECT_THROW(entryFlagName(u"ORNA", trial), std::out_of_range);
-        EXPECT_THROW(offeredFlagName(u"ORNA", trial), std::out_of_range);
-        EXPECT_THROW(entryFlagPosition(classOf(u"ORNA"), trial), std::out_of_range);
-        EXPECT_THROW(offeredFlagPosition(u"or", trial), std::out_of_range);
-        EXPECT_THROW(OfferedFieldRange(trial, Section::Rally), std::out_of_range);
-        EXPECT_THROW(EntryFieldRangeForTrial(trial, Section::Obedience), std::out_of_range);
+        EXPECT_THROW(entryFlagName(u"ORNA", trial), dbf::Error);
+        EXPECT_THROW(offeredFlagName(u"ORNA", trial), dbf::Error);
+        EXPECT_THROW(entryFlagPosition(classOf(u"ORNA"), trial), dbf::Error);
+        EXPECT_THROW(offeredFlagPosition(u"or", trial), dbf::Error);
+        EXPECT_THROW(OfferedFieldRange(trial, Section::Rally), dbf::Error);
+        EXPECT_THROW(EntryFieldRangeForTrial(trial, Section::Obedience), dbf::Error);
     }
 }
 

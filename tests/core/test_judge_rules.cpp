@@ -140,9 +140,8 @@ TEST_F(JudgesTest, ListLinesLeaveOutDeletedJudgesInEitherOrder)
 TEST_F(JudgesTest, ListTextFileHoldsTheLines)
 {
     const QString path = QString::fromStdString((dir / "judges.txt").string());
-    QString error;
-    ASSERT_TRUE(JudgesList::saveText(JudgesList::lines(judges()), path, &error))
-        << error.toStdString();
+    const Done saved = JudgesList::saveText(JudgesList::lines(judges()), path);
+    ASSERT_TRUE(saved) << saved.message().toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList read = QString::fromUtf8(file.readAll()).split('\n');
@@ -158,8 +157,8 @@ TEST(JudgesListPrint, HeadingAndLinesFallOnTheirLinesOfEveryPage)
         lines << QString("Judge%1").arg(i, 3, 10, QChar('0'));
     TempDir dir;
     const QString pdf = QString::fromStdString((dir / "list.pdf").string());
-    QString error;
-    ASSERT_TRUE(JudgesList::savePdf(lines, pdf, &error)) << error.toStdString();
+    const Done saved = JudgesList::savePdf(lines, pdf);
+    ASSERT_TRUE(saved) << saved.message().toStdString();
     const PdfWords words = pdfWords(pdf);
 
     const PdfWord* heading = words.find("Judge's", 1);
@@ -193,8 +192,8 @@ TEST(JudgesListPrint, LongLinesGoOnOverTheNextLineRatherThanOffThePage)
                                      "\tmaggie.featherstonehaugh@example.org"};
     TempDir dir;
     const QString pdf = QString::fromStdString((dir / "list.pdf").string());
-    QString error;
-    ASSERT_TRUE(JudgesList::savePdf(lines, pdf, &error)) << error.toStdString();
+    const Done saved = JudgesList::savePdf(lines, pdf);
+    ASSERT_TRUE(saved) << saved.message().toStdString();
     const PdfWords words = pdfWords(pdf);
     const PdfWord* email = words.find("maggie.featherstonehaugh@example.org");
     ASSERT_TRUE(email);
@@ -245,10 +244,9 @@ TEST_F(JudgesTest, LabelsStartAtTheChosenPositionInsideTheLabel)
 {
     LabelRecordList records = JudgeLabels::selection(judges(), "NAME", {1, 3});
     const QString pdf = QString::fromStdString((dir / "labels.pdf").string());
-    QString error;
-    const LabelRun::Result result = JudgeLabels::savePdf(records, pdf, {2, 2}, &error);
-    ASSERT_FALSE(result.deviceFailed) << error.toStdString();
-    EXPECT_EQ(result.printed, 2);
+    const auto result = JudgeLabels::savePdf(records, pdf, {2, 2});
+    ASSERT_TRUE(result) << result.message().toStdString();
+    EXPECT_EQ(result->printed, 2);
 
     const PdfWords words = pdfWords(pdf);
     const auto points = [](double mm) { return mm * 72 / 25.4; };

@@ -1,3 +1,4 @@
+#include "dbf/Error.h"
 #include "print/LabelExpression.h"
 #include "print/LabelLayout.h"
 #include "print/LabelRecordList.h"
@@ -169,7 +170,7 @@ TEST(LabelExpression, RefusesWhatItCannotRead)
 {
     for (const char* bad :
          {"", "trim(first", "'open", "first +", "soundex(last)", "first last", "first - last"})
-        EXPECT_THROW(LabelExpression{bad}, std::invalid_argument) << bad;
+        EXPECT_THROW(LabelExpression{bad}, dbf::Error) << bad;
 }
 
 double points(double mm)
@@ -214,11 +215,10 @@ TEST_F(LabelRunTest, TextLandsInsideTheLabelFromTheStartPosition)
     int afterCalls = 0;
     run.setAfterPrint([&](LabelRecordSource&) { ++afterCalls; });
     LabelRecordList records = owners(3);
-    QString error;
     const QString pdf = QString::fromStdString((dir / "labels.pdf").string());
-    const LabelRun::Result result = run.savePdf(records, pdf, &error);
-    ASSERT_FALSE(result.deviceFailed) << error.toStdString();
-    EXPECT_EQ(result.printed, 2);
+    const auto result = run.savePdf(records, pdf);
+    ASSERT_TRUE(result) << result.message().toStdString();
+    EXPECT_EQ(result->printed, 2);
     EXPECT_EQ(afterCalls, 2);
 
     // Ann1 goes to button 5 (row 2, column 2), Ann2 is skipped, Ann3 takes
@@ -263,11 +263,11 @@ TEST_F(LabelRunTest, CopiesFillRowsThenNewSheetsUntilStop)
         return r.value("address") == "4Elm" ? LabelRun::Decision::Stop : LabelRun::Decision::Print;
     });
     LabelRecordList records = owners(5);
-    QString error;
     const QString pdf = QString::fromStdString((dir / "copies.pdf").string());
-    const LabelRun::Result result = run.savePdf(records, pdf, &error);
-    EXPECT_EQ(result.printed, 6);
-    EXPECT_FALSE(result.aborted);
+    const auto result = run.savePdf(records, pdf);
+    ASSERT_TRUE(result) << result.message().toStdString();
+    EXPECT_EQ(result->printed, 6);
+    EXPECT_FALSE(result->aborted);
 
     // Row 10 takes the two copies of Ann1; Ann2 and Ann3 go on sheet 2.
     std::vector<PdfWord> names;
@@ -303,23 +303,20 @@ TEST_F(LabelRunTest, AbortEndsTheRunAfterTheLabelInProgress)
     run.setAfterPrint([&](LabelRecordSource&) { ++printed; });
     run.setAbortCheck([&] { return printed == 3; });
     LabelRecordList records = owners(10);
-    QString error;
-    const LabelRun::Result result =
-        run.savePdf(records, QString::fromStdString((dir / "abort.pdf").string()), &error);
-    EXPECT_TRUE(result.aborted);
-    EXPECT_EQ(result.printed, 3);
+    const auto result = run.savePdf(records, QString::fromStdString((dir / "abort.pdf").string()));
+    ASSERT_TRUE(result) << result.message().toStdString();
+    EXPECT_TRUE(result->aborted);
+    EXPECT_EQ(result->printed, 3);
 }
 
 TEST_F(LabelRunTest, UnwritableFileIsReportedByName)
 {
     LabelRun run(LabelStock::avery5160(), layout);
     LabelRecordList records = owners(1);
-    QString error;
     const QString path = QString::fromStdString((dir / "missing" / "labels.pdf").string());
-    const LabelRun::Result result = run.savePdf(records, path, &error);
-    EXPECT_TRUE(result.deviceFailed);
-    EXPECT_EQ(result.printed, 0);
-    EXPECT_TRUE(error.contains(path)) << error.toStdString();
+    const auto result = run.savePdf(records, path);
+    ASSERT_FALSE(result);
+    EXPECT_TRUE(result.message().contains(path)) << result.message().toStdString();
 }
 
 } // namespace

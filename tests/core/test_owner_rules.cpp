@@ -259,11 +259,9 @@ TEST_F(OwnerRulesTest, LabelCountsMatchWhatPrints)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(OwnerLabels::count(owners(), c.mode), c.count);
-        QString error;
-        const LabelRun::Result result =
-            OwnerLabels::savePdf(owners(), c.mode, {1, 1}, path("labels.pdf"), &error);
-        ASSERT_FALSE(result.deviceFailed) << error.toStdString();
-        EXPECT_EQ(result.printed, c.count);
+        const auto result = OwnerLabels::savePdf(owners(), c.mode, {1, 1}, path("labels.pdf"));
+        ASSERT_TRUE(result) << result.message().toStdString();
+        EXPECT_EQ(result->printed, c.count);
 
         EXPECT_EQ(owners().order(), "OWNERID") << "the labels only read the owners";
         EXPECT_EQ(owners().recno(), 2u);

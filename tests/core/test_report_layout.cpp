@@ -1,6 +1,6 @@
+#include "dbf/Error.h"
 #include "dbf/Table.h"
 #include "print/ReportCallbackSource.h"
-#include "print/ReportError.h"
 #include "print/ReportLayout.h"
 #include "print/ReportListSource.h"
 #include "print/TableReportSource.h"
@@ -360,15 +360,15 @@ TEST(ReportLayout, DeclarationFaultsAreReportedByName)
     try {
         report.layout();
         FAIL() << "an unknown field printed";
-    } catch (const ReportError& error) {
-        EXPECT_TRUE(error.message().contains("\"breed\"")) << error.message().toStdString();
+    } catch (const dbf::Error& error) {
+        EXPECT_TRUE(QString(error.what()).contains("\"breed\"")) << error.what();
     }
 
     Fixture grouped;
     grouped.addRows("1", "A", 1);
     grouped.definition.variables = {
         ReportVariable::count("n", ReportVariable::Scope::Group, "judge")};
-    EXPECT_THROW(grouped.layout(), ReportError);
+    EXPECT_THROW(grouped.layout(), dbf::Error);
 }
 
 TEST(ReportCallbackSource, FeedsTheRowsItsFunctionHandsOut)

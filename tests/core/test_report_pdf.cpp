@@ -1,4 +1,4 @@
-#include "print/ReportError.h"
+#include "dbf/Error.h"
 #include "print/ReportLayout.h"
 #include "print/ReportListSource.h"
 #include "print/ReportPainter.h"
@@ -55,7 +55,7 @@ TEST(ReportPdf, WritesEveryPageWithItsTexts)
     ASSERT_EQ(pages.pages.size(), 2);
     TempDir dir;
     const QString fileName = QString::fromStdString((dir / "classes.pdf").string());
-    ReportPainter::writePdf(pages, fileName);
+    ASSERT_TRUE(ReportPainter::writePdf(pages, fileName));
 
     const QString text = pdfText(fileName);
     ASSERT_FALSE(text.isEmpty()) << "pdftotext could not read the file";
@@ -75,10 +75,7 @@ TEST(ReportPdf, AFileThatCannotBeWrittenIsReportedByName)
 {
     TempDir dir;
     const QString fileName = QString::fromStdString((dir / "missing" / "classes.pdf").string());
-    try {
-        ReportPainter::writePdf(ReportLayout::layout(classListing(1)), fileName);
-        FAIL() << "writing into a missing folder succeeded";
-    } catch (const ReportError& error) {
-        EXPECT_TRUE(error.message().contains(fileName)) << error.message().toStdString();
-    }
+    const Done written = ReportPainter::writePdf(ReportLayout::layout(classListing(1)), fileName);
+    ASSERT_FALSE(written) << "writing into a missing folder succeeded";
+    EXPECT_TRUE(written.message().contains(fileName)) << written.message().toStdString();
 }

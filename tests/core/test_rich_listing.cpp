@@ -22,9 +22,8 @@ protected:
     PdfWords printed(const RichListing& listing)
     {
         const QString path = QString::fromStdString((dir / "listing.pdf").string());
-        QString error;
-        EXPECT_TRUE(saveRichListingPdf(listing.document(), listing.orientation(), path, &error))
-            << error.toStdString();
+        const Done saved = saveRichListingPdf(listing.document(), listing.orientation(), path);
+        EXPECT_TRUE(saved) << saved.message().toStdString();
         return pdfWords(path);
     }
 

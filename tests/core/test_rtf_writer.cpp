@@ -48,9 +48,8 @@ protected:
     QString save(QPageLayout::Orientation orientation = QPageLayout::Portrait)
     {
         const QString path = QString::fromStdString((dir / "listing.rtf").string());
-        QString error;
-        EXPECT_TRUE(RtfWriter::save(listing.document(), orientation, path, &error))
-            << error.toStdString();
+        const Done saved = RtfWriter::save(listing.document(), orientation, path);
+        EXPECT_TRUE(saved) << saved.message().toStdString();
         return path;
     }
 
@@ -102,9 +101,9 @@ TEST_F(RtfWriterTest, WritesFontsSizesTabStopsEscapesAndPage)
 TEST_F(RtfWriterTest, UnwritableFileIsReportedByName)
 {
     const QString path = QString::fromStdString((dir / "missing" / "x.rtf").string());
-    QString error;
-    EXPECT_FALSE(RtfWriter::save(listing.document(), QPageLayout::Portrait, path, &error));
-    EXPECT_TRUE(error.contains(path)) << error.toStdString();
+    const Done saved = RtfWriter::save(listing.document(), QPageLayout::Portrait, path);
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(saved.message().contains(path)) << saved.message().toStdString();
 }
 
 } // namespace
