@@ -75,7 +75,10 @@ bool ShowDatesEditor::startEditing()
 
 void ShowDatesEditor::load()
 {
-    record_ = ShowDatesRecord::read(showDates_);
+    QString fault;
+    record_ = ShowDatesRecord::read(showDates_, &fault);
+    if (!fault.isEmpty())
+        data_.messages().inform(fault);
     loaded_ = record_;
     recno_ = showDates_.recno();
     datedTrials_ = record_.trials;

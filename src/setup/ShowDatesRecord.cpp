@@ -1,6 +1,10 @@
 #include "ShowDatesRecord.h"
 
+#include "storage/RecordValues.h"
+
 #include "dbf/Table.h"
+
+#include <algorithm>
 
 #include <string>
 
@@ -9,20 +13,6 @@ namespace
 
 const QString kDateBoxFormat = QStringLiteral("MM/dd/yyyy");
 
-std::optional<QDate> toQDate(const std::optional<dbf::Date>& date)
-{
-    if (!date)
-        return std::nullopt;
-    return QDate(int(date->year()), unsigned(date->month()), unsigned(date->day()));
-}
-
-std::optional<dbf::Date> toDbfDate(const std::optional<QDate>& date)
-{
-    if (!date || !date->isValid())
-        return std::nullopt;
-    return dbf::Date{std::chrono::year(date->year()), std::chrono::month(date->month()),
-                     std::chrono::day(date->day())};
-}
 
 std::string trialField(int trial, const char* rest)
 {
@@ -47,15 +37,22 @@ bool ShowDatesRecord::anyClassOffered() const
     return false;
 }
 
-ShowDatesRecord ShowDatesRecord::read(const dbf::Table& showDates)
+ShowDatesRecord ShowDatesRecord::read(const dbf::Table& showDates, QString* fault)
 {
     ShowDatesRecord record;
     record.number = static_cast<int>(showDates.number("show_num"));
-    record.firstDate = toQDate(showDates.date("show_date"));
-    record.trials = static_cast<int>(showDates.number("num_trials"));
+    record.firstDate = RecordValues::toOptionalQDate(showDates.date("show_date"));
+    const int stored = static_cast<int>(showDates.number("num_trials"));
+    record.trials = std::clamp(stored, 1, ClassCodes::maxTrials);
+    if (record.trials != stored && fault)
+        *fault = QStringLiteral("Show # %1: the number of trials (num_trials) is %2, but a show "
+                                "has 1 to 4 trials.;It is shown as %3; Save to keep that.")
+                     .arg(record.number)
+                     .arg(stored)
+                     .arg(record.trials);
     for (int t = 1; t <= ClassCodes::maxTrials; ++t) {
         Trial& trial = record.of(t);
-        trial.date = toQDate(showDates.date(trialField(t, "_date")));
+        trial.date = RecordValues::toOptionalQDate(showDates.date(trialField(t, "_date")));
         trial.obedienceEvent = QString::fromStdString(showDates.text(trialField(t, "_o_evnum")));
         trial.rallyEvent = QString::fromStdString(showDates.text(trialField(t, "_r_evnum")));
         for (int box = 0; box < ShowDatesClassBoxes::kCount; ++box)
@@ -67,11 +64,11 @@ ShowDatesRecord ShowDatesRecord::read(const dbf::Table& showDates)
 void ShowDatesRecord::write(dbf::Table& showDates) const
 {
     showDates.setNumber("show_num", number);
-    showDates.setDate("show_date", toDbfDate(firstDate));
+    showDates.setDate("show_date", RecordValues::toOptionalDate(firstDate));
     showDates.setNumber("num_trials", trials);
     for (int t = 1; t <= ClassCodes::maxTrials; ++t) {
         const Trial& trial = of(t);
-        showDates.setDate(trialField(t, "_date"), toDbfDate(trial.date));
+        showDates.setDate(trialField(t, "_date"), RecordValues::toOptionalDate(trial.date));
         showDates.setText(trialField(t, "_o_evnum"), trial.obedienceEvent.toStdString());
         showDates.setText(trialField(t, "_r_evnum"), trial.rallyEvent.toStdString());
         for (int box = 0; box < ShowDatesClassBoxes::kCount; ++box)

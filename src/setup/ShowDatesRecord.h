@@ -38,8 +38,10 @@ struct ShowDatesRecord {
     // True when a class is offered in any of the show's trials (1 to `trials`).
     bool anyClassOffered() const;
 
-    // Reads the current record of the show dates table.
-    static ShowDatesRecord read(const dbf::Table& showDates);
+    // Reads the current record of the show dates table. A number of trials
+    // outside 1 to 4 (the field holds 0 to 9) is read as the nearest of them
+    // and told in `fault`, naming the show and the field.
+    static ShowDatesRecord read(const dbf::Table& showDates, QString* fault = nullptr);
     // Writes into the record buffer of the show dates table; the caller posts.
     void write(dbf::Table& showDates) const;
 

@@ -18,6 +18,17 @@ std::optional<dbf::Date> toDate(const QDate& date)
                      std::chrono::day(unsigned(date.day()))};
 }
 
+std::optional<QDate> toOptionalQDate(const std::optional<dbf::Date>& date)
+{
+    const QDate d = toQDate(date);
+    return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
+}
+
+std::optional<dbf::Date> toOptionalDate(const std::optional<QDate>& date)
+{
+    return date ? toDate(*date) : std::nullopt;
+}
+
 QString dateText(const std::optional<dbf::Date>& date)
 {
     const QDate d = toQDate(date);

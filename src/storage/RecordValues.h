@@ -15,6 +15,9 @@ namespace RecordValues
 
 QDate toQDate(const std::optional<dbf::Date>& date); // invalid for a blank date
 std::optional<dbf::Date> toDate(const QDate& date);  // nothing for an invalid date
+// The same for editors that keep "no date" as an empty optional.
+std::optional<QDate> toOptionalQDate(const std::optional<dbf::Date>& date);
+std::optional<dbf::Date> toOptionalDate(const std::optional<QDate>& date);
 // MM/DD/YYYY, as every date box and listing shows a date; empty for none.
 QString dateText(const std::optional<dbf::Date>& date);
 

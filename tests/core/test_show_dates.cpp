@@ -364,3 +364,25 @@ TEST_F(ShowDates, EditModeWithNoShowSaysToStartOne)
     EXPECT_EQ(fixture.messages.texts,
               QStringList{QStringLiteral("You need to start a New Show from the Main Screen")});
 }
+
+// An N 1 field holds 0 to 9: a stored 9 trials once made the save throw out of
+// the window. It is told, shown as 4 trials, and saved as that.
+TEST_F(ShowDates, AnImpossibleNumberOfTrialsIsToldAndSavedAsFour)
+{
+    fixture.addShowDates(3, kFriday, 4);
+    table().first();
+    table().edit();
+    table().setNumber("num_trials", 9);
+    table().setLogical("t1or", true);
+    table().post();
+
+    ASSERT_TRUE(editor().startEditing());
+    ASSERT_EQ(fixture.messages.texts.size(), 1);
+    EXPECT_TRUE(fixture.messages.texts[0].startsWith(
+        "Show # 3: the number of trials (num_trials) is 9, but a show has 1 to 4 trials."));
+    EXPECT_EQ(editor().record().trials, 4);
+
+    editor().setObedienceEvent(1, QStringLiteral("123"));
+    EXPECT_EQ(editor().save(), ShowDatesEditor::SaveResult::Saved);
+    EXPECT_EQ(table().number("num_trials"), 4);
+}
