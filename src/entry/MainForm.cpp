@@ -121,9 +121,6 @@ void TMainForm::buildMenus()
                                  : menus_.value(entry.parent)->addMenu(caption);
             menus_.insert(entry.submenu, submenu);
             shown = submenu->menuAction();
-            // Enabled once a show that offers the section is open.
-            if (entry.flags & (MenuFlag::ObedienceOnly | MenuFlag::RallyOnly))
-                shown->setEnabled(false);
         } else {
             shown = menus_.value(entry.parent)->addAction(caption);
             actions_.insert(entry.action, shown);
@@ -221,37 +218,76 @@ QWidget* TMainForm::buildNoShowPicture()
 
 void TMainForm::connectWorkingCommands()
 {
-    const auto enable = [this](MenuAction id, auto handler) {
-        QAction* command = action(id);
-        command->setEnabled(true);
-        connect(command, &QAction::triggered, this, [this, handler] {
-            runGuarded(messages_, [this, handler] { (this->*handler)(); });
-        });
-    };
-    enable(MenuAction::Exit, &QWidget::close);
-    enable(MenuAction::Preferences, &TMainForm::editPreferences);
-    enable(MenuAction::About, &TMainForm::showAbout);
-}
-
-// A command works on the open show when it or a menu above it says so.
-static bool needsShow(const MenuEntry* entry)
-{
-    for (; entry; entry = findMenuEntry(entry->parent)) {
-        if (entry->flags & MenuFlag::NeedsShow)
-            return true;
-        if (entry->parent == MenuId::Bar || entry->parent == MenuId::None)
-            break;
-    }
-    return false;
+    setCommand(MenuAction::Exit, [this] { close(); });
+    setCommand(MenuAction::Preferences, [this] { editPreferences(); });
+    setCommand(MenuAction::About, [this] { showAbout(); });
 }
 
 void TMainForm::setCommand(MenuAction id, std::function<void()> handler)
 {
     QAction* command = action(id);
     connect(command, &QAction::triggered, this,
-            [this, handler = std::move(handler)] { runGuarded(messages_, handler); });
+            [this, id, handler = std::move(handler)] { runCommand(id, handler); });
     working_.insert(id);
-    command->setEnabled(showOpen_ || !needsShow(findMenuEntry(id)));
+    refreshMenus();
+}
+
+void TMainForm::setMenuStateSource(std::function<MenuState()> source)
+{
+    menuStateSource_ = std::move(source);
+    refreshMenus();
+}
+
+MenuState TMainForm::menuState() const
+{
+    if (menuStateSource_)
+        return menuStateSource_();
+    MenuState state;
+    state.showOpen = showOpen_;
+    return state;
+}
+
+void TMainForm::runCommand(MenuAction id, const std::function<void()>& handler)
+{
+    runGuarded(messages_, [&] {
+        const MenuState state = menuState();
+        const GateDecision decision = MenuGate::decide(id, state);
+        if (!decision.runs) {
+            messages_.inform(decision.message);
+            return;
+        }
+        if (!MenuGate::detaches(id, state)) {
+            handler();
+            return;
+        }
+        // The hooks come back however the command ends.
+        struct Detached {
+            TMainForm& form;
+            explicit Detached(TMainForm& f) : form(f)
+            {
+                if (form.detachedCommands_++ == 0)
+                    emit form.entryHooksDetached();
+            }
+            ~Detached()
+            {
+                if (--form.detachedCommands_ == 0)
+                    emit form.entryHooksReattached();
+            }
+        } detached(*this);
+        handler();
+    });
+}
+
+void TMainForm::refreshMenus()
+{
+    const MenuState state = menuState();
+    for (const MenuEntry& entry : menuMap()) {
+        const bool allowed = MenuGate::enabled(entry, state);
+        if (entry.isSubmenu())
+            menu(entry.submenu)->menuAction()->setEnabled(allowed);
+        else if (working_.contains(entry.action))
+            action(entry.action)->setEnabled(allowed);
+    }
 }
 
 void TMainForm::setCloseShowBeforePreferences(std::function<void()> closeShow)
@@ -263,12 +299,7 @@ void TMainForm::showShowOpenState(int showNumber, const QString& showDateText)
 {
     showOpen_ = true;
     setWindowTitle(QStringLiteral("Ringvale  --  Show Date of ") + showDateText);
-    for (const MenuEntry& entry : menuMap()) {
-        if (entry.isSubmenu() && (entry.flags & MenuFlag::NeedsShow))
-            menu(entry.submenu)->menuAction()->setEnabled(true);
-        else if (!entry.isSubmenu() && working_.contains(entry.action))
-            action(entry.action)->setEnabled(true);
-    }
+    refreshMenus();
     showPanel_->setText(QStringLiteral("Show #  ") + QString::number(showNumber));
     noShowPicture_->findChild<QLabel*>(QStringLiteral("showNote"))
         ->setText(QStringLiteral("Show # %1 is open").arg(showNumber));
@@ -285,14 +316,7 @@ void TMainForm::showNoShowState()
         if (worksOnEntries(entry.id))
             button(entry.id)->setEnabled(false);
     }
-    for (const MenuEntry& entry : menuMap()) {
-        if (entry.isSubmenu()) {
-            if (entry.flags & MenuFlag::NeedsShow)
-                menu(entry.submenu)->menuAction()->setEnabled(false);
-        } else if (needsShow(&entry)) {
-            action(entry.action)->setEnabled(false);
-        }
-    }
+    refreshMenus();
     showPanel_->setText(QStringLiteral("Show # "));
     recordPanel_->setText(QStringLiteral("Rec # "));
     orderPanel_->setText(QStringLiteral("Current Index ="));

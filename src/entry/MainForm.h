@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/EntryButtons.h"
+#include "entry/MenuGate.h"
 #include "entry/MenuMap.h"
 
 #include <QHash>
@@ -40,11 +41,28 @@ public:
     void showShowOpenState(int showNumber, const QString& showDateText);
     bool showIsOpen() const { return showOpen_; }
 
-    // Makes a command work: connects it and enables it, at once or, for a
-    // command on the open show, while a show is open.
+    // Makes a command work: connects it and enables it whenever the menu rules
+    // allow. When chosen, the menu gate decides whether it runs (or which
+    // message it shows instead) and whether it runs detached; it runs inside
+    // the command guard.
     void setCommand(MenuAction id, std::function<void()> handler);
+    // Where the window learns the state the menu rules look at; without one
+    // it knows only whether it shows a show.
+    void setMenuStateSource(std::function<MenuState()> source);
+    // Enables the menus and working commands as the menu rules say now.
+    void refreshMenus();
+
+    // While a detached command runs, the entry desk lets go of the show entry
+    // table's record-move and state hooks; they are attached again when the
+    // command ends, however it ends.
+    bool entryHooksAttached() const { return detachedCommands_ == 0; }
+
     // Run before the preferences window opens: it closes the open show.
     void setCloseShowBeforePreferences(std::function<void()> closeShow);
+
+signals:
+    void entryHooksDetached();
+    void entryHooksReattached();
 
 protected:
     bool event(QEvent* event) override;
@@ -56,6 +74,8 @@ private:
     void buildStatusBar();
     QWidget* buildNoShowPicture();
     void connectWorkingCommands();
+    void runCommand(MenuAction id, const std::function<void()>& handler);
+    MenuState menuState() const;
     void editPreferences();
     void showAbout();
 
@@ -74,5 +94,7 @@ private:
     QLabel* orderPanel_ = nullptr;
     QSet<MenuAction> working_;
     bool showOpen_ = false;
+    int detachedCommands_ = 0;
+    std::function<MenuState()> menuStateSource_;
     std::function<void()> closeShowBeforePreferences_;
 };

@@ -73,6 +73,7 @@ void connectMenuCommands(TMainForm& form, Tdmod& data, SessionSettings& session)
     // The context lives as long as the window whose commands use it.
     auto* context = new MenuCommandContext{form, data, session};
     QObject::connect(&form, &QObject::destroyed, [context] { delete context; });
+    form.setMenuStateSource([&data] { return MenuState::of(data); });
     for (const MenuCommand& command : menuCommands())
         form.setCommand(command.action, [context, run = command.run] { run(*context); });
     form.setCloseShowBeforePreferences([context] { closeShow(*context); });

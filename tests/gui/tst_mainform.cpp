@@ -1,4 +1,5 @@
 #include "ScriptedMessages.h"
+#include "dbf/Error.h"
 #include "entry/MainForm.h"
 #include "storage/DefaultsForm.h"
 #include "storage/Preferences.h"
@@ -263,6 +264,60 @@ private slots:
         QCOMPARE(shownTitle, QStringLiteral("NUR Trial - Default Settings"));
         QVERIFY(!session_.keyboard.autoCaps);
         QCOMPARE(session_.armbands.digits, 4);
+    }
+
+    void gatedCommandsTellWhyInsteadOfRunning()
+    {
+        TMainForm form(*preferences_, session_, messages_);
+        MenuState rallyOnly;
+        rallyOnly.showOpen = true;
+        rallyOnly.showHasRally = true;
+        rallyOnly.hasEntries = true;
+        form.setMenuStateSource([&rallyOnly] { return rallyOnly; });
+        int runs = 0;
+        form.setCommand(MenuAction::GateSheetsObedience, [&] { ++runs; });
+        form.setCommand(MenuAction::GateSheetsRally, [&] { ++runs; });
+        form.showShowOpenState(3, QStringLiteral("03-05-2027"));
+
+        QVERIFY(!form.menu(MenuId::ObedienceJumpHeights)->menuAction()->isEnabled());
+        QVERIFY(form.menu(MenuId::RallyJumpHeights)->menuAction()->isEnabled());
+        form.action(MenuAction::GateSheetsObedience)->trigger();
+        QCOMPARE(runs, 0);
+        QCOMPARE(messages_.texts, QStringList{MenuGate::kNoObedience});
+        form.action(MenuAction::GateSheetsRally)->trigger();
+        QCOMPARE(runs, 1);
+    }
+
+    void detachedCommandsLetGoOfTheEntryHooksEvenWhenTheyFail()
+    {
+        TMainForm form(*preferences_, session_, messages_);
+        form.setMenuStateSource([] {
+            MenuState open;
+            open.showOpen = true;
+            return open;
+        });
+        QSignalSpy detached(&form, &TMainForm::entryHooksDetached);
+        QSignalSpy reattached(&form, &TMainForm::entryHooksReattached);
+        bool attachedWhileRunning = true;
+        form.setCommand(MenuAction::ConfirmSortKeys, [&] {
+            attachedWhileRunning = form.entryHooksAttached();
+            throw dbf::Error("shows/Show-00001.dbf: cannot write (No space left on device)");
+        });
+        form.setCommand(MenuAction::ShowDates,
+                        [&] { attachedWhileRunning = form.entryHooksAttached(); });
+        form.showShowOpenState(1, QStringLiteral("12-11-2026"));
+
+        form.action(MenuAction::ConfirmSortKeys)->trigger();
+        QVERIFY(!attachedWhileRunning);
+        QVERIFY(form.entryHooksAttached());
+        QCOMPARE(detached.count(), 1);
+        QCOMPARE(reattached.count(), 1);
+        QCOMPARE(messages_.texts,
+                 QStringList{"shows/Show-00001.dbf: cannot write (No space left on device)"});
+
+        form.action(MenuAction::ShowDates)->trigger();
+        QVERIFY2(attachedWhileRunning, "an undetached command keeps the hooks");
+        QCOMPARE(detached.count(), 1);
     }
 
     void aboutNamesTheVersion()
