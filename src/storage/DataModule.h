@@ -82,8 +82,9 @@ public:
     // displayed (MM/DD/YYYY): shows/Show-00012-10-14-2006.dbf.
     QString ShowEntryFileName(int number, const QString& dateText) const;
     // Creates a new show's folders and empty entry table, opens it and makes
-    // it the current show. Throws std::runtime_error naming what failed; then
-    // nothing is left half made.
+    // it the current show. Throws dbf::Error naming what failed: a number
+    // outside 1 to 99999 before anything is made, an entry file that exists
+    // already, a folder or file that cannot be made.
     void CreateShowEntryTable(int number, const QString& dateText);
     // Opens an existing show file after the version check and the show dates
     // check. Returns false (after the message) when it is refused.

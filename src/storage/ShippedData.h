@@ -22,7 +22,7 @@ using Row = QMap<QString, QString>;
 inline constexpr QStringView classTable = u"nurclass26.csv";
 inline constexpr QStringView catalogGroups = u"catgroups.csv";
 
-// The rows of a shipped file. Throws std::runtime_error naming the file (and
+// The rows of a shipped file. Throws dbf::Error naming the file (and
 // the line) when it is missing or malformed.
 QList<Row> rows(QStringView fileName);
 
