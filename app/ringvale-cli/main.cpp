@@ -28,10 +28,22 @@ constexpr const char* kUsage =
 
 using Command = int (*)(CliContext&);
 
+QtMessageHandler qtHandler = nullptr;
+
+// Standard error carries Ringvale's own messages only: Qt's notices about
+// its environment (no runtime folder, a font it falls back from) are no
+// concern of the secretary's scripts. Qt's critical and fatal messages stay.
+void dropQtNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        qtHandler(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    qtHandler = qInstallMessageHandler(dropQtNotices);
     // Printing needs a GUI application; without a display the command line
     // runs on the offscreen platform.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
