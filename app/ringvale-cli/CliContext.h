@@ -1,6 +1,8 @@
 #pragma once
 
-#include "storage/ConsoleMessages.h"
+#include "CliMessages.h"
+
+#include "storage/DataRootLock.h"
 
 #include <QString>
 
@@ -14,7 +16,17 @@
 struct CliContext {
     std::vector<std::string> args;
     QString dataRoot;
-    ConsoleMessages messages;
+    CliMessages messages;
+    // Held by a command that writes, from its start to the end of the program.
+    std::optional<DataRootLock> lock;
+
+    // For a command that writes: takes the data root's lock, then lays the
+    // root out as every start does (what is damaged is told, and left as it
+    // is). False, after the message, when another Ringvale holds the root.
+    // Throws dbf::Error for a folder or table that cannot be made.
+    bool takeRootForWriting();
+    // Only the lock, for init, which lays out the root as its own work.
+    bool lockRoot();
 };
 
 // A command line that cannot be understood: exit code 2 with the usage.

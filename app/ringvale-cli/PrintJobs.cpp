@@ -76,6 +76,9 @@ int printCommand(CliContext& context)
         throw UsageError("print " + name + ": no output file given\n  print " + name + " " +
                          job->usage);
 
-    Tdmod data(context.dataRoot, context.messages);
+    // A job may make a table its first use creates.
+    if (!context.takeRootForWriting())
+        return 1;
+    Tdmod data(context.dataRoot, context.messages, Tdmod::StartUp::OnDemand);
     return job->run(data, request);
 }

@@ -74,9 +74,14 @@ int initCommand(CliContext& context)
 {
     if (!context.args.empty())
         throw UsageError("init: unexpected argument " + context.args.front());
-    for (const QString& path : DataRoot(context.dataRoot).layOut())
+    if (!context.lockRoot())
+        return 1;
+    QStringList damaged;
+    for (const QString& path : DataRoot(context.dataRoot).layOut(&damaged))
         printLine(path);
-    return 0;
+    for (const QString& fault : damaged)
+        context.messages.error(fault + QStringLiteral(" (left as it is)"));
+    return damaged.isEmpty() ? 0 : 1;
 }
 
 int checkFilesCommand(CliContext& context)

@@ -106,7 +106,9 @@ int showCommand(CliContext& context)
     if (!args.empty())
         throw UsageError("show new: unexpected argument " + args.front() + "\n  " + kUsage);
 
-    Tdmod data(context.dataRoot, context.messages);
+    if (!context.takeRootForWriting())
+        return 1;
+    Tdmod data(context.dataRoot, context.messages, Tdmod::StartUp::OnDemand);
     ShowDatesEditor editor(data);
     editor.startNewShow();
     editor.setFirstDate(firstDate);

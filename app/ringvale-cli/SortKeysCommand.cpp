@@ -17,7 +17,9 @@ int sortKeysCommand(CliContext& context)
     if (number < 1)
         throw UsageError("sortkeys: not a show number: " + *show);
 
-    Tdmod data(context.dataRoot, context.messages);
+    if (!context.takeRootForWriting())
+        return 1;
+    Tdmod data(context.dataRoot, context.messages, Tdmod::StartUp::OnDemand);
     const QString file = data.root().showEntryFile(number);
     if (file.isEmpty())
         throw std::runtime_error("sortkeys: show " + std::to_string(number) +

@@ -78,7 +78,9 @@ int main(int argc, char* argv[])
         const auto command = commands.find(verb);
         if (command == commands.end())
             throw UsageError("unknown command " + verb);
-        return command->second(context);
+        const int code = command->second(context);
+        // A command that showed an error did not do all of its job.
+        return code == 0 && context.messages.errorShown() ? 1 : code;
     } catch (const UsageError& e) {
         std::cerr << "ringvale-cli: " << e.what() << '\n' << kUsage;
         return 2;

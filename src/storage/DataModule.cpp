@@ -40,9 +40,11 @@ void makeFolder(const QString& path, const QString& failure)
 
 } // namespace
 
-Tdmod::Tdmod(const QString& dataRoot, Messages& messages)
+Tdmod::Tdmod(const QString& dataRoot, Messages& messages, StartUp startUp)
     : root_(dataRoot), messages_(messages), preferences_(dataRoot)
 {
+    if (startUp == StartUp::OnDemand)
+        return;
     const auto step = [this](auto&& run) {
         try {
             run();

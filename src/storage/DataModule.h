@@ -21,10 +21,18 @@
 class Tdmod
 {
 public:
-    // Takes the data root and the messages channel; runs the start-up
-    // sequence (folders, then the master tables). Errors of the environment
-    // during start-up are shown as error messages and start-up goes on.
-    Tdmod(const QString& dataRoot, Messages& messages);
+    enum class StartUp {
+        // The application's start: the folders, then the master tables.
+        // Errors of the environment are shown as error messages and start-up
+        // goes on.
+        Desktop,
+        // A command's start: nothing is made or opened until asked for, so
+        // a listing of owners never reads the dog master. Every open
+        // operation and lookup opens its table itself.
+        OnDemand,
+    };
+    // Takes the data root and the messages channel and starts up.
+    Tdmod(const QString& dataRoot, Messages& messages, StartUp startUp = StartUp::Desktop);
     ~Tdmod();
     Tdmod(const Tdmod&) = delete;
     Tdmod& operator=(const Tdmod&) = delete;
