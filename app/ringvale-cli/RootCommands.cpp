@@ -1,5 +1,6 @@
 #include "RootCommands.h"
 
+#include "RootCheck.h"
 #include "TableCheck.h"
 #include "TableDump.h"
 
@@ -9,7 +10,6 @@
 
 #include "dbf/Table.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <iostream>
@@ -20,42 +20,6 @@ namespace
 void printLine(const QString& line)
 {
     std::cout << line.toStdString() << '\n';
-}
-
-std::string describe(const dbf::FieldDef& f)
-{
-    std::string text = f.name + " " + static_cast<char>(f.type) + " " + std::to_string(f.width);
-    if (f.decimals > 0)
-        text += "." + std::to_string(f.decimals);
-    return text;
-}
-
-// "" when the fields are those of the definition, else what differs first.
-std::string fieldMismatch(const dbf::FieldList& found, const dbf::FieldList& expected)
-{
-    const std::size_t n = std::max(found.size(), expected.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::string position = "field " + std::to_string(i + 1) + " ";
-        if (i >= found.size())
-            return position + "missing, expected " + describe(expected[i]);
-        if (i >= expected.size())
-            return position + "is " + describe(found[i]) + ", not in the table definition";
-        if (!(found[i] == expected[i]))
-            return position + "is " + describe(found[i]) + ", expected " + describe(expected[i]);
-    }
-    return {};
-}
-
-TableFolder folderOf(const DataRoot& root, const QString& file)
-{
-    const QString folder = QFileInfo(file).absolutePath();
-    if (folder == QFileInfo(root.userData()).absoluteFilePath())
-        return TableFolder::UserData;
-    if (folder == QFileInfo(root.programData()).absoluteFilePath())
-        return TableFolder::ProgramData;
-    if (folder == QFileInfo(root.shows()).absoluteFilePath())
-        return TableFolder::Shows;
-    return TableFolder::ShowData;
 }
 
 const TableSchema* resolveTable(const std::string& name)
@@ -84,32 +48,14 @@ int initCommand(CliContext& context)
     return damaged.isEmpty() ? 0 : 1;
 }
 
-int checkFilesCommand(CliContext& context)
+int checkCommand(CliContext& context)
 {
+    if (context.args.empty())
+        return checkRoot(context.dataRoot);
     bool allOk = true;
     for (const auto& file : context.args) {
         const TableCheckResult result = checkTableFile(file);
         std::cout << file << ": " << result.text << '\n';
-        allOk = allOk && result.ok;
-    }
-    return allOk ? 0 : 1;
-}
-
-int checkRootCommand(CliContext& context)
-{
-    const DataRoot root(context.dataRoot);
-    bool allOk = true;
-    for (const QString& file : root.tableFiles()) {
-        TableCheckResult result = checkTableFile(file.toStdString());
-        const TableSchema* schema =
-            TableSchemas::forFile(folderOf(root, file), QFileInfo(file).fileName());
-        if (result.ok && schema) {
-            const auto table = dbf::Table::open(file.toStdString(), dbf::Table::Access::ReadOnly);
-            const std::string mismatch = fieldMismatch(table->fields(), schema->fields);
-            if (!mismatch.empty())
-                result = {false, "error: " + mismatch};
-        }
-        printLine(root.relative(file) + QStringLiteral(": ") + QString::fromStdString(result.text));
         allOk = allOk && result.ok;
     }
     return allOk ? 0 : 1;

@@ -64,15 +64,8 @@ int main(int argc, char* argv[])
         context.args.erase(context.args.begin());
 
         const std::map<std::string, Command> commands = {
-            {"init", initCommand},
-            {"check",
-             [](CliContext& c) {
-                 return c.args.empty() ? checkRootCommand(c) : checkFilesCommand(c);
-             }},
-            {"shows", showsCommand},
-            {"dump", dumpCommand},
-            {"print", printCommand},
-            {"sortkeys", sortKeysCommand},
+            {"init", initCommand}, {"check", checkCommand}, {"shows", showsCommand},
+            {"dump", dumpCommand}, {"print", printCommand}, {"sortkeys", sortKeysCommand},
             {"show", showCommand},
         };
         const auto command = commands.find(verb);
