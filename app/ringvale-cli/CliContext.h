@@ -4,6 +4,7 @@
 
 #include "storage/DataRootLock.h"
 
+#include <QDate>
 #include <QString>
 
 #include <optional>
@@ -17,6 +18,9 @@ struct CliContext {
     std::vector<std::string> args;
     QString dataRoot;
     CliMessages messages;
+    // The usage a usage error shows: the command's, or a print job's once
+    // the job is known.
+    std::string usage;
     // Held by a command that writes, from its start to the end of the program.
     std::optional<DataRootLock> lock;
 
@@ -38,3 +42,11 @@ struct UsageError : std::runtime_error {
 std::optional<std::string> takeOption(std::vector<std::string>& args, const std::string& flag);
 // Takes a flag without a value out of `args`; true when it was there.
 bool takeFlag(std::vector<std::string>& args, const std::string& flag);
+
+// A whole number from `lowest` to `highest`, digits only; anything else
+// ("1abc", "1.9", "1 5", "+1", a number out of range) is a UsageError naming
+// the option.
+int wholeNumber(const std::string& option, const std::string& text, int lowest, int highest);
+// A calendar date written YYYY-MM-DD, the year in four digits; anything else
+// ("-2026-03-01", "2026-02-30", "2026-3-1") is a UsageError naming the option.
+QDate calendarDate(const std::string& option, const std::string& text);

@@ -6,7 +6,6 @@
 
 #include "storage/DataRoot.h"
 #include "storage/TableSchemas.h"
-#include "storage/TextRules.h"
 
 #include "dbf/Table.h"
 
@@ -125,7 +124,7 @@ int dumpCommand(CliContext& context)
         if (perShow(*schema)) {
             if (!show)
                 throw UsageError("dump: " + args.front() + " needs --show N");
-            number = TextRules::IdToInt(QString::fromStdString(*show));
+            number = wholeNumber("--show", *show, 1, DataRoot::kHighestShowNumber);
         }
         file = schema == &TableSchemas::TzDbf1() ? root.showEntryFile(number)
                                                  : root.tableFile(*schema, number);

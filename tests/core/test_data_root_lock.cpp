@@ -111,6 +111,7 @@ TEST(DataRootLock, WritingCommandsAreRefusedWhileTheRootIsHeld)
         {"check", {"check"}},
         {"shows", {"shows"}},
         {"dump", {"dump", "Dogs"}},
+        {"help", {"help"}},
     };
     for (const auto& reader : readers) {
         const CliRun run = runCli(QStringList{"--data-dir", root} + reader.arguments);
