@@ -7,6 +7,7 @@
 #include "storage/DataRoot.h"
 #include "storage/TableSchemas.h"
 
+#include "dbf/Error.h"
 #include "dbf/Table.h"
 
 #include <QFileInfo>
@@ -67,7 +68,7 @@ int showsCommand(CliContext& context)
     const DataRoot root(context.dataRoot);
     const QString file = root.tableFile(TableSchemas::ShowDates());
     if (!QFileInfo::exists(file))
-        throw std::runtime_error(("no show dates table: " + file).toStdString());
+        throw dbf::Error(("no show dates table: " + file).toStdString());
     const auto dates = dbf::Table::open(file.toStdString(), dbf::Table::Access::ReadOnly);
     dates->addTag({"shownum", "str(show_num,5)"});
     dates->setOrder("shownum");
@@ -129,12 +130,11 @@ int dumpCommand(CliContext& context)
         file = schema == &TableSchemas::TzDbf1() ? root.showEntryFile(number)
                                                  : root.tableFile(*schema, number);
         if (file.isEmpty() || !QFileInfo::exists(file))
-            throw std::runtime_error(
-                "no table " + schema->component.toStdString() +
-                (number ? " for show " + std::to_string(number) : std::string()) +
-                (file.isEmpty() ? std::string() : ": " + file.toStdString()));
+            throw dbf::Error("no table " + schema->component.toStdString() +
+                             (number ? " for show " + std::to_string(number) : std::string()) +
+                             (file.isEmpty() ? std::string() : ": " + file.toStdString()));
     } else if (!QFileInfo::exists(file)) {
-        throw std::runtime_error("no table " + file.toStdString());
+        throw dbf::Error("no table " + file.toStdString());
     }
     const auto table = dbf::Table::open(file.toStdString(), dbf::Table::Access::ReadOnly);
     if (tag) {

@@ -3,6 +3,7 @@
 #include "dbf/Error.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
