@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     fonts-liberation2 fontconfig
-    python3 python3-dbfread python3-dbf poppler-utils unrtf
+    python3 python3-dbfread python3-dbf poppler-utils unrtf strace
 )
 missing=()
 for p in "${packages[@]}"; do

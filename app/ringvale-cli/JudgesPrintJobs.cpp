@@ -6,12 +6,15 @@
 #include "storage/DataModule.h"
 #include "storage/TextRules.h"
 
-#include <QStringList>
+#include "dbf/Error.h"
 
-#include <stdexcept>
+#include <QStringList>
 
 namespace
 {
+
+// Judge numbers have five digits.
+constexpr int kHighestJudgeNumber = 99999;
 
 // Puts the Judges table in the order the --order option names.
 dbf::Table& judgesInOrder(Tdmod& data, const PrintRequest& request, const std::string& job,
@@ -50,15 +53,15 @@ std::set<std::uint32_t> chosenJudges(dbf::Table& judges, const std::string& chos
     }
     QList<int> numbers;
     for (const QString& part : QString::fromStdString(chosen).split(u','))
-        numbers << TextRules::IdToInt(part.trimmed());
+        numbers << wholeNumber("--judges", part.toStdString(), 1, kHighestJudgeNumber);
     QList<int> unknown;
     records = JudgeLabels::recordsNumbered(judges, numbers, &unknown);
     if (!unknown.isEmpty()) {
         QStringList names;
         for (int number : unknown)
             names << TextRules::ZeroPad(number, 5);
-        throw std::runtime_error("print judges-labels: no judge numbered " +
-                                 names.join(QStringLiteral(", ")).toStdString());
+        throw dbf::Error("print judges-labels: no judge numbered " +
+                         names.join(QStringLiteral(", ")).toStdString());
     }
     return records;
 }
@@ -67,8 +70,7 @@ int judgesLabels(Tdmod& data, const PrintRequest& request)
 {
     dbf::Table& judges = judgesInOrder(data, request, "judges-labels", {"name", "state"});
     const std::set<std::uint32_t> ticked = chosenJudges(judges, request.option("--judges", "all"));
-    const LabelPosition start{request.labelPosition("--start-row"),
-                              request.labelPosition("--start-col")};
+    const LabelPosition start = request.labelStart(JudgeLabels::stock());
     LabelRecordList records =
         JudgeLabels::selection(judges, QString::fromStdString(judges.order()), ticked);
     requireWritten(JudgeLabels::savePdf(records, request.outputFile, start));
@@ -81,11 +83,13 @@ std::vector<PrintJob> judgesPrintJobs()
 {
     return {
         {"judges-list",
+         "the judges' address list, judges marked deleted left out",
          "[--order name|state|judgnum] (--pdf FILE | --txt FILE)",
          {"pdf", "txt"},
          {"--order"},
          judgesList},
         {"judges-labels",
+         "judges' address labels, Avery 5160: every judge, or the judges numbered",
          "[--order name|state] [--judges all|NUMBER,NUMBER...] [--start-row R] [--start-col C] "
          "--pdf FILE",
          {"pdf"},

@@ -36,8 +36,7 @@ int ownersLabels(Tdmod& data, const PrintRequest& request)
     if (modeName != "all" && modeName != "snail-mail")
         throw UsageError("print owners-labels: unknown mode " + modeName + " (all or snail-mail)");
     const OwnerLabelMode mode = modeName == "all" ? OwnerLabelMode::All : OwnerLabelMode::SnailMail;
-    const LabelPosition start{request.labelPosition("--start-row"),
-                              request.labelPosition("--start-col")};
+    const LabelPosition start = request.labelStart(OwnerLabels::stock());
     data.OpenOwners();
     requireWritten(OwnerLabels::savePdf(*data.Owners(), mode, start, request.outputFile));
     return 0;
@@ -49,11 +48,14 @@ std::vector<PrintJob> ownersPrintJobs()
 {
     return {
         {"owners-list",
+         "the owners' list of addresses, owners marked deleted left out",
          "[--order name|zip|emailsrt|ownerid|input] (--rtf FILE | --pdf FILE)",
          {"rtf", "pdf"},
          {"--order"},
          ownersList},
         {"owners-labels",
+         "owners' address labels, Avery 5160, in last-name order; snail-mail: only the owners "
+         "without an e-mail address",
          "[--mode all|snail-mail] [--start-row R] [--start-col C] --pdf FILE",
          {"pdf"},
          {"--mode", "--start-row", "--start-col"},

@@ -1,14 +1,13 @@
 #include "PrintJobs.h"
 
-#include "dbf/Error.h"
 #include "storage/DataModule.h"
-#include "storage/TextRules.h"
+
+#include "dbf/Error.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 #include <iostream>
-#include <stdexcept>
 
 std::string PrintRequest::option(const std::string& name, const std::string& fallback) const
 {
@@ -16,9 +15,10 @@ std::string PrintRequest::option(const std::string& name, const std::string& fal
     return found == options.end() ? fallback : found->second;
 }
 
-int PrintRequest::labelPosition(const std::string& name) const
+LabelPosition PrintRequest::labelStart(const LabelStock& stock) const
 {
-    return TextRules::TextToInt(QString::fromStdString(option(name, "1")));
+    return {wholeNumber("--start-row", option("--start-row", "1"), 1, stock.down),
+            wholeNumber("--start-col", option("--start-col", "1"), 1, stock.across)};
 }
 
 void requireWritten(const Done& written)
@@ -44,8 +44,10 @@ int printCommand(CliContext& context)
     auto& args = context.args;
     const std::vector<PrintJob> jobs = printJobs();
     if (takeFlag(args, "--list")) {
+        if (!args.empty())
+            throw UsageError("print: unexpected argument " + args.front());
         for (const PrintJob& job : jobs)
-            std::cout << job.name << '\n';
+            std::cout << job.name << ' ' << job.usage << "\n    " << job.description << '\n';
         return 0;
     }
     if (args.empty())
@@ -56,6 +58,7 @@ int printCommand(CliContext& context)
         std::find_if(jobs.begin(), jobs.end(), [&](const PrintJob& j) { return j.name == name; });
     if (job == jobs.end())
         throw UsageError("print: unknown name " + name + " (print --list shows them)");
+    context.usage = "print " + name + " " + job->usage;
 
     PrintRequest request;
     for (const std::string& format : job->formats) {
@@ -71,12 +74,13 @@ int printCommand(CliContext& context)
             request.options[option] = *value;
     }
     if (!args.empty())
-        throw UsageError("print " + name + ": unexpected argument " + args.front() + "\n  print " +
-                         name + " " + job->usage);
+        throw UsageError("print " + name + ": unexpected argument " + args.front());
     if (request.format.empty())
-        throw UsageError("print " + name + ": no output file given\n  print " + name + " " +
-                         job->usage);
+        throw UsageError("print " + name + ": no output file given");
 
-    Tdmod data(context.dataRoot, context.messages);
+    // A job may make a table its first use creates.
+    if (!context.takeRootForWriting())
+        return 1;
+    Tdmod data(context.dataRoot, context.messages, Tdmod::StartUp::OnDemand);
     return job->run(data, request);
 }

@@ -2,6 +2,7 @@
 
 #include "CliContext.h"
 
+#include "print/LabelStock.h"
 #include "storage/Result.h"
 
 #include <QString>
@@ -22,9 +23,9 @@ struct PrintRequest {
 
     // The option's value, or fallback when the command line left it out.
     std::string option(const std::string& name, const std::string& fallback) const;
-    // A label start row or column, 1 when left out, read as the label sheet
-    // window reads a typed number.
-    int labelPosition(const std::string& name) const;
+    // The label to start from, --start-row and --start-col (1 when left
+    // out), each a whole number inside the sheet of `stock`.
+    LabelPosition labelStart(const LabelStock& stock) const;
 };
 
 // Ends the job with the reason when its output could not be written.
@@ -36,11 +37,12 @@ template <typename T> void requireWritten(const Result<T>& written)
 
 struct PrintJob {
     std::string name;
+    std::string description;          // one line, for `print --list`
     std::string usage;                // the options, for `print --list` and usage errors
     std::vector<std::string> formats; // the outputs it can write
     std::vector<std::string> options; // the options it takes (each with a value)
     // Writes the output; returns the exit code. Throws UsageError for a bad
-    // option value and std::runtime_error for a failure.
+    // option value and dbf::Error for a failure.
     std::function<int(Tdmod&, const PrintRequest&)> run;
 };
 

@@ -1,15 +1,15 @@
 #include "RootCommands.h"
 
+#include "RootCheck.h"
 #include "TableCheck.h"
 #include "TableDump.h"
 
 #include "storage/DataRoot.h"
 #include "storage/TableSchemas.h"
-#include "storage/TextRules.h"
 
+#include "dbf/Error.h"
 #include "dbf/Table.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <iostream>
@@ -20,42 +20,6 @@ namespace
 void printLine(const QString& line)
 {
     std::cout << line.toStdString() << '\n';
-}
-
-std::string describe(const dbf::FieldDef& f)
-{
-    std::string text = f.name + " " + static_cast<char>(f.type) + " " + std::to_string(f.width);
-    if (f.decimals > 0)
-        text += "." + std::to_string(f.decimals);
-    return text;
-}
-
-// "" when the fields are those of the definition, else what differs first.
-std::string fieldMismatch(const dbf::FieldList& found, const dbf::FieldList& expected)
-{
-    const std::size_t n = std::max(found.size(), expected.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::string position = "field " + std::to_string(i + 1) + " ";
-        if (i >= found.size())
-            return position + "missing, expected " + describe(expected[i]);
-        if (i >= expected.size())
-            return position + "is " + describe(found[i]) + ", not in the table definition";
-        if (!(found[i] == expected[i]))
-            return position + "is " + describe(found[i]) + ", expected " + describe(expected[i]);
-    }
-    return {};
-}
-
-TableFolder folderOf(const DataRoot& root, const QString& file)
-{
-    const QString folder = QFileInfo(file).absolutePath();
-    if (folder == QFileInfo(root.userData()).absoluteFilePath())
-        return TableFolder::UserData;
-    if (folder == QFileInfo(root.programData()).absoluteFilePath())
-        return TableFolder::ProgramData;
-    if (folder == QFileInfo(root.shows()).absoluteFilePath())
-        return TableFolder::Shows;
-    return TableFolder::ShowData;
 }
 
 const TableSchema* resolveTable(const std::string& name)
@@ -74,37 +38,24 @@ int initCommand(CliContext& context)
 {
     if (!context.args.empty())
         throw UsageError("init: unexpected argument " + context.args.front());
-    for (const QString& path : DataRoot(context.dataRoot).layOut())
+    if (!context.lockRoot())
+        return 1;
+    QStringList damaged;
+    for (const QString& path : DataRoot(context.dataRoot).layOut(&damaged))
         printLine(path);
-    return 0;
+    for (const QString& fault : damaged)
+        context.messages.error(fault + QStringLiteral(" (left as it is)"));
+    return damaged.isEmpty() ? 0 : 1;
 }
 
-int checkFilesCommand(CliContext& context)
+int checkCommand(CliContext& context)
 {
+    if (context.args.empty())
+        return checkRoot(context.dataRoot);
     bool allOk = true;
     for (const auto& file : context.args) {
         const TableCheckResult result = checkTableFile(file);
         std::cout << file << ": " << result.text << '\n';
-        allOk = allOk && result.ok;
-    }
-    return allOk ? 0 : 1;
-}
-
-int checkRootCommand(CliContext& context)
-{
-    const DataRoot root(context.dataRoot);
-    bool allOk = true;
-    for (const QString& file : root.tableFiles()) {
-        TableCheckResult result = checkTableFile(file.toStdString());
-        const TableSchema* schema =
-            TableSchemas::forFile(folderOf(root, file), QFileInfo(file).fileName());
-        if (result.ok && schema) {
-            const auto table = dbf::Table::open(file.toStdString(), dbf::Table::Access::ReadOnly);
-            const std::string mismatch = fieldMismatch(table->fields(), schema->fields);
-            if (!mismatch.empty())
-                result = {false, "error: " + mismatch};
-        }
-        printLine(root.relative(file) + QStringLiteral(": ") + QString::fromStdString(result.text));
         allOk = allOk && result.ok;
     }
     return allOk ? 0 : 1;
@@ -117,7 +68,7 @@ int showsCommand(CliContext& context)
     const DataRoot root(context.dataRoot);
     const QString file = root.tableFile(TableSchemas::ShowDates());
     if (!QFileInfo::exists(file))
-        throw std::runtime_error(("no show dates table: " + file).toStdString());
+        throw dbf::Error(("no show dates table: " + file).toStdString());
     const auto dates = dbf::Table::open(file.toStdString(), dbf::Table::Access::ReadOnly);
     dates->addTag({"shownum", "str(show_num,5)"});
     dates->setOrder("shownum");
@@ -174,17 +125,16 @@ int dumpCommand(CliContext& context)
         if (perShow(*schema)) {
             if (!show)
                 throw UsageError("dump: " + args.front() + " needs --show N");
-            number = TextRules::IdToInt(QString::fromStdString(*show));
+            number = wholeNumber("--show", *show, 1, DataRoot::kHighestShowNumber);
         }
         file = schema == &TableSchemas::TzDbf1() ? root.showEntryFile(number)
                                                  : root.tableFile(*schema, number);
         if (file.isEmpty() || !QFileInfo::exists(file))
-            throw std::runtime_error(
-                "no table " + schema->component.toStdString() +
-                (number ? " for show " + std::to_string(number) : std::string()) +
-                (file.isEmpty() ? std::string() : ": " + file.toStdString()));
+            throw dbf::Error("no table " + schema->component.toStdString() +
+                             (number ? " for show " + std::to_string(number) : std::string()) +
+                             (file.isEmpty() ? std::string() : ": " + file.toStdString()));
     } else if (!QFileInfo::exists(file)) {
-        throw std::runtime_error("no table " + file.toStdString());
+        throw dbf::Error("no table " + file.toStdString());
     }
     const auto table = dbf::Table::open(file.toStdString(), dbf::Table::Access::ReadOnly);
     if (tag) {

@@ -4,7 +4,7 @@
 
 // The commands that work on a whole data root.
 int initCommand(CliContext& context);
-int checkRootCommand(CliContext& context);
+// `check` of the files given, or of the whole data root without any.
+int checkCommand(CliContext& context);
 int showsCommand(CliContext& context);
 int dumpCommand(CliContext& context);
-int checkFilesCommand(CliContext& context);

@@ -15,10 +15,6 @@
 namespace
 {
 
-constexpr const char* kUsage =
-    "show new --date YYYY-MM-DD --trials N [--trial-date T:YYYY-MM-DD,...] [--offer T:FLAG,...] "
-    "[--obed-event T:NUMBER,...] [--rally-event T:NUMBER,...]";
-
 // The width of the event number fields.
 constexpr int kEventNumberWidth = 12;
 
@@ -26,14 +22,6 @@ struct TrialValue {
     int trial = 0;
     QString value;
 };
-
-QDate parseDate(const std::string& option, const QString& text)
-{
-    const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-    if (!date.isValid())
-        throw UsageError(option + ": " + text.toStdString() + " is no date YYYY-MM-DD");
-    return date;
-}
 
 // Every value of a repeatable option, each a comma list of T:VALUE pairs.
 std::vector<TrialValue> takeTrialValues(std::vector<std::string>& args, const std::string& option,
@@ -43,17 +31,22 @@ std::vector<TrialValue> takeTrialValues(std::vector<std::string>& args, const st
     while (const auto list = takeOption(args, option)) {
         for (const QString& pair : QString::fromStdString(*list).split(u',')) {
             const qsizetype colon = pair.indexOf(u':');
-            bool isNumber = false;
-            const int trial = colon > 0 ? pair.left(colon).toInt(&isNumber) : 0;
-            if (!isNumber || colon + 1 >= pair.size())
+            if (colon <= 0 || colon + 1 >= pair.size())
                 throw UsageError(option + ": " + pair.toStdString() + " is not T:VALUE");
-            if (trial < 1 || trial > trials)
-                throw UsageError(option + ": trial " + std::to_string(trial) +
-                                 " is not one of the show's " + std::to_string(trials) + " trials");
+            const int trial =
+                wholeNumber(option + " trial", pair.left(colon).toStdString(), 1, trials);
             values.push_back({trial, pair.mid(colon + 1)});
         }
     }
     return values;
+}
+
+std::string offeredCodes()
+{
+    QStringList codes;
+    for (int box = 0; box < ShowDatesClassBoxes::kCount; ++box)
+        codes << ShowDatesClassBoxes::offeredCode(box).toString();
+    return codes.join(QStringLiteral(", ")).toStdString();
 }
 
 void checkEventNumbers(const std::vector<TrialValue>& events, const std::string& option)
@@ -71,32 +64,29 @@ int showCommand(CliContext& context)
 {
     auto& args = context.args;
     if (args.empty() || args.front() != "new")
-        throw UsageError(std::string("show: expected new\n  ") + kUsage);
+        throw UsageError("show: expected new");
     args.erase(args.begin());
 
     const auto dateText = takeOption(args, "--date");
     const auto trialsText = takeOption(args, "--trials");
     if (!dateText || !trialsText)
-        throw UsageError(std::string("show new: --date and --trials are required\n  ") + kUsage);
-    const QDate firstDate = parseDate("--date", QString::fromStdString(*dateText));
-    bool isNumber = false;
-    const int trials = QString::fromStdString(*trialsText).toInt(&isNumber);
-    if (!isNumber || trials < 1 || trials > ClassCodes::maxTrials)
-        throw UsageError("--trials: " + *trialsText + " is not 1 to " +
-                         std::to_string(ClassCodes::maxTrials));
+        throw UsageError("show new: --date and --trials are required");
+    const QDate firstDate = calendarDate("--date", *dateText);
+    const int trials = wholeNumber("--trials", *trialsText, 1, ClassCodes::maxTrials);
 
     // Later trials follow an earlier one's date, so dates are given in trial order.
     std::map<int, QDate> trialDates;
     for (const TrialValue& given : takeTrialValues(args, "--trial-date", trials)) {
         if (given.trial == 1)
             throw UsageError("--trial-date: trial 1 is held on the show's first date (--date)");
-        trialDates[given.trial] = parseDate("--trial-date", given.value);
+        trialDates[given.trial] = calendarDate("--trial-date", given.value.toStdString());
     }
     std::vector<std::pair<int, int>> offers;
     for (const TrialValue& given : takeTrialValues(args, "--offer", trials)) {
         const auto box = ShowDatesClassBoxes::boxOf(given.value);
         if (!box)
-            throw UsageError("--offer: " + given.value.toStdString() + " is no offered class");
+            throw UsageError("--offer: " + given.value.toStdString() + " is no offered class (" +
+                             offeredCodes() + ")");
         offers.emplace_back(given.trial, *box);
     }
     const auto obedienceEvents = takeTrialValues(args, "--obed-event", trials);
@@ -104,9 +94,11 @@ int showCommand(CliContext& context)
     checkEventNumbers(obedienceEvents, "--obed-event");
     checkEventNumbers(rallyEvents, "--rally-event");
     if (!args.empty())
-        throw UsageError("show new: unexpected argument " + args.front() + "\n  " + kUsage);
+        throw UsageError("show new: unexpected argument " + args.front());
 
-    Tdmod data(context.dataRoot, context.messages);
+    if (!context.takeRootForWriting())
+        return 1;
+    Tdmod data(context.dataRoot, context.messages, Tdmod::StartUp::OnDemand);
     ShowDatesEditor editor(data);
     editor.startNewShow();
     editor.setFirstDate(firstDate);

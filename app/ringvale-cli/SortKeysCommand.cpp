@@ -2,7 +2,8 @@
 
 #include "setup/SortKeysConfirm.h"
 #include "storage/DataModule.h"
-#include "storage/TextRules.h"
+
+#include "dbf/Error.h"
 
 #include <iostream>
 
@@ -13,15 +14,14 @@ int sortKeysCommand(CliContext& context)
         throw UsageError("sortkeys: --show N is required");
     if (!context.args.empty())
         throw UsageError("sortkeys: unexpected argument " + context.args.front());
-    const int number = TextRules::IdToInt(QString::fromStdString(*show));
-    if (number < 1)
-        throw UsageError("sortkeys: not a show number: " + *show);
+    const int number = wholeNumber("--show", *show, 1, DataRoot::kHighestShowNumber);
 
-    Tdmod data(context.dataRoot, context.messages);
+    if (!context.takeRootForWriting())
+        return 1;
+    Tdmod data(context.dataRoot, context.messages, Tdmod::StartUp::OnDemand);
     const QString file = data.root().showEntryFile(number);
     if (file.isEmpty())
-        throw std::runtime_error("sortkeys: show " + std::to_string(number) +
-                                 " has no entry table");
+        throw dbf::Error("sortkeys: show " + std::to_string(number) + " has no entry table");
     if (!data.OpenShowFile(file))
         return 1;
     const SortKeysConfirm::Outcome outcome = SortKeysConfirm::run(data);

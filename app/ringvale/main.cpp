@@ -5,8 +5,11 @@
 #include "storage/DataModule.h"
 #include "storage/DataRoot.h"
 #include "storage/DataRootLocation.h"
+#include "storage/DataRootLock.h"
 #include "storage/SessionSettings.h"
 #include "ui/MessageDialog.h"
+
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -17,10 +20,28 @@ int main(int argc, char* argv[])
     app.setMessages(&messages);
     const QString dataRoot =
         locateDataRoot(QApplication::arguments(), QApplication::applicationDirPath());
-    // The first start lays out the data root; a failure is shown and the
-    // program goes on, reporting each table it then cannot open.
+    // One writer per data root: the lock is held until the program ends,
+    // and a second copy on the same root stops before it touches a table.
+    std::optional<DataRootLock> lock;
     try {
-        DataRoot(dataRoot).layOut();
+        Result<DataRootLock> taken = DataRootLock::take(dataRoot);
+        if (!taken) {
+            messages.error(taken.message());
+            return 1;
+        }
+        lock.emplace(std::move(taken.value()));
+    } catch (const std::exception& e) {
+        messages.error(QString::fromStdString(e.what()));
+        return 1;
+    }
+    // Every start lays out the data root and completes what an earlier one
+    // cut short; a failure is shown and the program goes on, reporting each
+    // table it then cannot open.
+    try {
+        QStringList damaged;
+        DataRoot(dataRoot).layOut(&damaged);
+        for (const QString& fault : damaged)
+            messages.error(fault);
     } catch (const std::exception& e) {
         messages.error(QString::fromStdString(e.what()));
     }

@@ -5,12 +5,12 @@
 #include "storage/DataModule.h"
 #include "storage/TextRules.h"
 
+#include "dbf/Error.h"
 #include "dbf/Table.h"
 
 #include <QFile>
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace
 {
@@ -223,18 +223,23 @@ ShowDatesEditor::SaveResult ShowDatesEditor::save()
 
 // The files come first: a show dates record is posted only for a show whose
 // entry table and folders exist, so no show number is used up by a show that
-// cannot be opened.
+// cannot be opened. A new show cut short before its record was posted leaves
+// an entry table without entries and without a record; the next new show,
+// which gets the same number, takes its place. A show number freed by packing
+// the show dates table may still name a show with entries: that show's files
+// are never taken over.
 ShowDatesEditor::SaveResult ShowDatesEditor::createShow()
 {
     const QString dateText = dateBoxText(record_.firstDate);
     QString file;
     try {
-        // A show number freed by packing the show dates table may still name
-        // the files of the show that had it; they are not taken over.
         const QString existing = data_.root().showEntryFile(record_.number);
-        if (!existing.isEmpty())
-            throw std::runtime_error(
-                ("The show file " + existing + " already exists").toStdString());
+        if (!existing.isEmpty()) {
+            if (!DataRoot::holdsNoRecords(existing))
+                throw dbf::Error(("The show file " + existing + " already exists").toStdString());
+            if (!QFile::remove(existing))
+                throw dbf::Error(("Cannot remove " + existing).toStdString());
+        }
         file = data_.ShowEntryFileName(record_.number, dateText);
         data_.CreateShowEntryTable(record_.number, dateText);
     } catch (const std::exception& e) {

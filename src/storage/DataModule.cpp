@@ -38,9 +38,11 @@ void makeFolder(const QString& path, const QString& failure)
 
 } // namespace
 
-Tdmod::Tdmod(const QString& dataRoot, Messages& messages)
+Tdmod::Tdmod(const QString& dataRoot, Messages& messages, StartUp startUp)
     : root_(dataRoot), messages_(messages), preferences_(dataRoot)
 {
+    if (startUp == StartUp::OnDemand)
+        return;
     const auto step = [this](auto&& run) {
         try {
             run();
@@ -265,14 +267,20 @@ int Tdmod::ShowNumberFromFileName(const QString& fileName)
 
 void Tdmod::CreateShowEntryTable(int number, const QString& dateText)
 {
+    if (number < 1 || number > DataRoot::kHighestShowNumber)
+        throw dbf::Error(QStringLiteral("Show number %1 cannot be given: show numbers go "
+                                        "from 1 to %2")
+                             .arg(number)
+                             .arg(DataRoot::kHighestShowNumber)
+                             .toStdString());
     const QString file = ShowEntryFileName(number, dateText);
+    if (QFileInfo::exists(file))
+        throw dbf::Error(("The show file " + file + " already exists").toStdString());
     const QString showFolder = root_.showData(number);
     makeFolder(root_.shows(), QStringLiteral("Cannot create "));
     makeFolder(root_.catalogData(), QStringLiteral("Cannot create "));
     makeFolder(showFolder, QStringLiteral("Cannot create Special Data Folder"));
     makeFolder(showFolder + QStringLiteral("/indexs"), QStringLiteral("Cannot create "));
-    if (QFileInfo::exists(file))
-        throw std::runtime_error(("The show file " + file + " already exists").toStdString());
 
     if (!show_)
         show_ = openTable(TableSchemas::Show(), root_.tableFile(TableSchemas::Show()), false);

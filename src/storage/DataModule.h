@@ -21,10 +21,18 @@
 class Tdmod
 {
 public:
-    // Takes the data root and the messages channel; runs the start-up
-    // sequence (folders, then the master tables). Errors of the environment
-    // during start-up are shown as error messages and start-up goes on.
-    Tdmod(const QString& dataRoot, Messages& messages);
+    enum class StartUp {
+        // The application's start: the folders, then the master tables.
+        // Errors of the environment are shown as error messages and start-up
+        // goes on.
+        Desktop,
+        // A command's start: nothing is made or opened until asked for, so
+        // a listing of owners never reads the dog master. Every open
+        // operation and lookup opens its table itself.
+        OnDemand,
+    };
+    // Takes the data root and the messages channel and starts up.
+    Tdmod(const QString& dataRoot, Messages& messages, StartUp startUp = StartUp::Desktop);
     ~Tdmod();
     Tdmod(const Tdmod&) = delete;
     Tdmod& operator=(const Tdmod&) = delete;
@@ -82,8 +90,9 @@ public:
     // displayed (MM/DD/YYYY): shows/Show-00012-10-14-2006.dbf.
     QString ShowEntryFileName(int number, const QString& dateText) const;
     // Creates a new show's folders and empty entry table, opens it and makes
-    // it the current show. Throws std::runtime_error naming what failed; then
-    // nothing is left half made.
+    // it the current show. Throws dbf::Error naming what failed: a number
+    // outside 1 to 99999 before anything is made, an entry file that exists
+    // already, a folder or file that cannot be made.
     void CreateShowEntryTable(int number, const QString& dateText);
     // Opens an existing show file after the version check and the show dates
     // check. Returns false (after the message) when it is refused.

@@ -1,42 +1,44 @@
 #include "DataRoot.h"
 
+#include "RecordValues.h"
 #include "ShippedData.h"
 #include "TextRules.h"
 
+#include "dbf/Error.h"
 #include "dbf/Table.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <stdexcept>
+#include <filesystem>
 
 namespace
 {
 
-void makeFolder(const QString& path, QStringList& created, const QString& relative)
+const QString kTemporarySuffix = QStringLiteral(".new");
+
+void makeFolder(const QString& path, QStringList& made, const QString& relative)
 {
     if (QFileInfo(path).isDir())
         return;
     if (!QDir().mkpath(path))
-        throw std::runtime_error(("Cannot create " + path).toStdString());
-    created << relative;
+        throw dbf::Error(("Cannot create " + path).toStdString());
+    made << relative;
 }
 
-void createTable(const QString& path, const TableSchema& schema)
+// Writes a table under a temporary name and renames it into place, so the
+// file appears only complete: a start cut short leaves the table as it was
+// (or missing) beside a temporary file, and the next start writes it again.
+// The rename replaces a file that holds nothing.
+void writeTable(const QString& path, const dbf::FieldList& fields,
+                const QList<ShippedData::Row>& rows = {})
 {
-    dbf::Table::create(path.toStdString(), schema.fields);
-}
-
-// Writes the shipped rows into a new table; the file appears only complete,
-// so an interrupted first start writes it again next time.
-void writeShippedTable(const QString& path, const TableSchema& schema, QStringView csv)
-{
-    const QString temporary = path + QStringLiteral(".new");
+    const QString temporary = path + kTemporarySuffix;
     QFile::remove(temporary);
-    {
-        dbf::Table::create(temporary.toStdString(), schema.fields);
-        auto table = dbf::Table::open(temporary.toStdString());
-        for (const ShippedData::Row& row : ShippedData::rows(csv)) {
+    dbf::Table::create(temporary.toStdString(), fields);
+    if (!rows.isEmpty()) {
+        const auto table = dbf::Table::open(temporary.toStdString());
+        for (const ShippedData::Row& row : rows) {
             table->blankBuffer();
             for (auto it = row.cbegin(); it != row.cend(); ++it)
                 table->setText(it.key().toStdString(), it.value().toStdString());
@@ -44,8 +46,17 @@ void writeShippedTable(const QString& path, const TableSchema& schema, QStringVi
         }
         table->flush();
     }
-    if (!QFile::rename(temporary, path))
-        throw std::runtime_error(("Cannot create " + path).toStdString());
+    std::error_code error;
+    std::filesystem::rename(temporary.toStdString(), path.toStdString(), error);
+    if (error)
+        throw dbf::Error(
+            ("Cannot create " + path + " (" + QString::fromStdString(error.message()) + ")")
+                .toStdString());
+}
+
+bool isEmptyFile(const QFileInfo& file)
+{
+    return file.isFile() && file.size() == 0;
 }
 
 } // namespace
@@ -128,6 +139,18 @@ QString DataRoot::showEntryFile(int number) const
     return {};
 }
 
+bool DataRoot::holdsNoRecords(const QString& file)
+{
+    if (isEmptyFile(QFileInfo(file)))
+        return true;
+    try {
+        return dbf::Table::open(file.toStdString(), dbf::Table::Access::ReadOnly)->recordCount() ==
+               0;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 QStringList DataRoot::tableFiles() const
 {
     const auto dbfFiles = [](const QString& folder) {
@@ -150,33 +173,132 @@ QString DataRoot::relative(const QString& path) const
     return QDir(root_).relativeFilePath(path);
 }
 
-QStringList DataRoot::layOut() const
+TableFolder DataRoot::folderOf(const QString& file) const
 {
-    QStringList created;
-    makeFolder(root_, created, QStringLiteral("."));
-    created.removeAll(QStringLiteral("."));
-    for (const QString& name :
-         {QStringLiteral("userdata"), QStringLiteral("pgmdata"), QStringLiteral("shows"),
-          QStringLiteral("indexs"), QStringLiteral("catdata"), QStringLiteral("help")}) {
-        const QString path = locate(root_, name);
-        makeFolder(path, created, relative(path));
+    const QString folder = QFileInfo(file).absolutePath();
+    if (folder == QFileInfo(userData()).absoluteFilePath())
+        return TableFolder::UserData;
+    if (folder == QFileInfo(programData()).absoluteFilePath())
+        return TableFolder::ProgramData;
+    if (folder == QFileInfo(shows()).absoluteFilePath())
+        return TableFolder::Shows;
+    return TableFolder::ShowData;
+}
+
+QString DataRoot::newShowEntryFile(int number, const QString& dateText) const
+{
+    QString date = dateText;
+    date.replace(u'/', u'-');
+    return shows() + QStringLiteral("/Show-") + TextRules::ZeroPad(number, 5) + u'-' + date +
+           QStringLiteral(".dbf");
+}
+
+const QStringList& DataRoot::layoutFolders()
+{
+    static const QStringList folders = {QStringLiteral("userdata"), QStringLiteral("pgmdata"),
+                                        QStringLiteral("shows"),    QStringLiteral("indexs"),
+                                        QStringLiteral("catdata"),  QStringLiteral("help")};
+    return folders;
+}
+
+const QList<const TableSchema*>& DataRoot::layoutTables()
+{
+    static const QList<const TableSchema*> tables = {
+        &TableSchemas::ShowClasses(), &TableSchemas::CatGroups(), &TableSchemas::Show(),
+        &TableSchemas::Dogs(),        &TableSchemas::Owners(),    &TableSchemas::Judges(),
+        &TableSchemas::Breeds(),      &TableSchemas::Mail(),      &TableSchemas::ShowDates()};
+    return tables;
+}
+
+QStringView DataRoot::shippedRows(const TableSchema& schema)
+{
+    if (&schema == &TableSchemas::ShowClasses())
+        return ShippedData::classTable;
+    if (&schema == &TableSchemas::CatGroups())
+        return ShippedData::catalogGroups;
+    return {};
+}
+
+// A laid-out table is written when it is missing or holds nothing. The
+// tables the program fills are opened to see that they hold records (they
+// are small); the masters are not, for the dog master alone is large.
+bool DataRoot::needsWriting(const QString& path, const TableSchema& schema,
+                            QStringList* damaged) const
+{
+    const QFileInfo file(path);
+    if (!file.exists() || isEmptyFile(file))
+        return true;
+    const bool filled = !shippedRows(schema).isEmpty();
+    if (!filled && &schema != &TableSchemas::Show())
+        return false;
+    try {
+        const auto table = dbf::Table::open(path.toStdString(), dbf::Table::Access::ReadOnly);
+        return filled && table->recordCount() == 0;
+    } catch (const dbf::InUseError&) {
+        return false; // open elsewhere in this program, so it was read well
+    } catch (const std::exception& e) {
+        if (damaged)
+            *damaged << QString::fromStdString(e.what());
+        return false;
     }
-    const auto shipped = [&](const TableSchema& schema, QStringView csv) {
-        const QString path = tableFile(schema);
-        if (QFileInfo::exists(path))
-            return;
-        if (csv.isEmpty())
-            createTable(path, schema);
-        else
-            writeShippedTable(path, schema, csv);
-        created << relative(path);
-    };
-    shipped(TableSchemas::ShowClasses(), ShippedData::classTable);
-    shipped(TableSchemas::CatGroups(), ShippedData::catalogGroups);
-    shipped(TableSchemas::Show(), {});
-    for (const TableSchema* schema :
-         {&TableSchemas::Dogs(), &TableSchemas::Owners(), &TableSchemas::Judges(),
-          &TableSchemas::Breeds(), &TableSchemas::Mail(), &TableSchemas::ShowDates()})
-        shipped(*schema, {});
-    return created;
+}
+
+void DataRoot::makeMissingEntryTables(QStringList& made, QStringList* damaged) const
+{
+    const QString datesFile = tableFile(TableSchemas::ShowDates());
+    std::unique_ptr<dbf::Table> dates;
+    try {
+        dates = dbf::Table::open(datesFile.toStdString(), dbf::Table::Access::ReadOnly);
+    } catch (const dbf::InUseError&) {
+        return;
+    } catch (const std::exception& e) {
+        if (damaged)
+            *damaged << QString::fromStdString(e.what());
+        return;
+    }
+    for (std::uint32_t r = 1; r <= dates->recordCount(); ++r) {
+        const dbf::RecordView show = dates->record(r);
+        const double number = show.number("show_num");
+        const auto firstDate = show.date("show_date");
+        // A show without a first date has no entry file name; numbers of
+        // deleted shows stay unused.
+        if (show.deleted() || !firstDate || number < 1 || number > kHighestShowNumber ||
+            !showEntryFile(int(number)).isEmpty())
+            continue;
+        const QString file = newShowEntryFile(int(number), RecordValues::dateText(firstDate));
+        writeTable(file, TableSchemas::Show().fields);
+        made << relative(file);
+    }
+}
+
+QStringList DataRoot::layOut(QStringList* damaged) const
+{
+    if (!QFileInfo(root_).isDir() && !QDir().mkpath(root_))
+        throw dbf::Error(("Cannot create " + root_).toStdString());
+    QStringList made;
+    for (const QString& name : layoutFolders()) {
+        const QString path = locate(root_, name);
+        makeFolder(path, made, relative(path));
+    }
+    for (const TableSchema* schema : layoutTables()) {
+        const QString path = tableFile(*schema);
+        if (!needsWriting(path, *schema, damaged))
+            continue;
+        const QStringView csv = shippedRows(*schema);
+        writeTable(path, schema->fields,
+                   csv.isEmpty() ? QList<ShippedData::Row>() : ShippedData::rows(csv));
+        made << relative(path);
+    }
+    // Any other table that holds nothing was cut short while it was made;
+    // it is made again, empty, as its first use would have made it.
+    for (const QString& path : tableFiles()) {
+        const TableSchema* schema =
+            TableSchemas::forFile(folderOf(path), QFileInfo(path).fileName());
+        if (!schema || !isEmptyFile(QFileInfo(path)))
+            continue;
+        writeTable(path, schema->fields);
+        made << relative(path);
+    }
+    makeMissingEntryTables(made, damaged);
+    return made;
 }

@@ -1,9 +1,9 @@
 #include "storage/ShippedData.h"
 
+#include "dbf/Error.h"
+
 #include <QFile>
 #include <QStringList>
-
-#include <stdexcept>
 
 // The resource lives in the static core library; naming its initialiser makes
 // the linker keep it in every program that reads shipped data.
@@ -24,7 +24,7 @@ namespace
 
 [[noreturn]] void fail(const QString& sourceName, int line, const QString& fault)
 {
-    throw std::runtime_error(
+    throw dbf::Error(
         QStringLiteral("%1, line %2: %3").arg(sourceName).arg(line).arg(fault).toStdString());
 }
 
@@ -156,9 +156,9 @@ QList<Row> rows(QStringView fileName)
     const QString name = fileName.toString();
     QFile file(QStringLiteral(":/shipped/") + name);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("The shipped file %1 is missing from the program")
-                                     .arg(name)
-                                     .toStdString());
+        throw dbf::Error(QStringLiteral("The shipped file %1 is missing from the program")
+                             .arg(name)
+                             .toStdString());
     return parseCsv(QString::fromUtf8(file.readAll()), name);
 }
 

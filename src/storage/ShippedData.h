@@ -22,13 +22,13 @@ using Row = QMap<QString, QString>;
 inline constexpr QStringView classTable = u"nurclass26.csv";
 inline constexpr QStringView catalogGroups = u"catgroups.csv";
 
-// The rows of a shipped file. Throws std::runtime_error naming the file (and
-// the line) when it is missing or malformed.
+// The rows of a shipped file. Throws dbf::Error naming the file (and the
+// line) when it is missing or malformed.
 QList<Row> rows(QStringView fileName);
 
 // The rows of CSV text; `sourceName` names the text in error messages. Throws
-// std::runtime_error for a row whose field count differs from the header's, a
-// quote left open, text after a closing quote, or a repeated field name.
+// dbf::Error for a row whose field count differs from the header's, a quote
+// left open, text after a closing quote, or a repeated field name.
 QList<Row> parseCsv(QStringView text, const QString& sourceName);
 
 } // namespace ShippedData

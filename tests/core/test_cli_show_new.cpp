@@ -9,6 +9,7 @@
 #include "dbf/Table.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -110,4 +111,74 @@ TEST_F(CliShowNew, CommandLinesItCannotReadAreUsageErrors)
         EXPECT_EQ(refused.exitCode, 2) << s(arguments.join(' ')) << "\n" << s(refused.err);
     }
     EXPECT_EQ(s(run({"shows"}).out), "");
+}
+
+// A new show cut short before its record was posted leaves an entry table
+// without entries; the next new show gets the same number and takes its place.
+TEST_F(CliShowNew, AnUnfinishedShowsEmptyEntryTableIsReplaced)
+{
+    for (const bool header : {false, true}) {
+        const QString unfinished = root + "/shows/Show-00001-01-05-2001.dbf";
+        if (header)
+            dbf::Table::create(unfinished.toStdString(), TableSchemas::Show().fields);
+        else
+            QFile(unfinished).open(QIODevice::WriteOnly);
+
+        const CliRun created =
+            run({"show", "new", "--date", "2026-03-01", "--trials", "1", "--offer", "1:or"});
+        EXPECT_EQ(created.exitCode, 0) << s(created.err);
+        EXPECT_EQ(s(created.out), "1\tshows/Show-00001-03-01-2026.dbf\n");
+        EXPECT_EQ(QDir(root + "/shows").entryList(QDir::Files),
+                  QStringList{"Show-00001-03-01-2026.dbf"});
+        EXPECT_EQ(s(run({"check"}).out).find("error"), std::string::npos);
+
+        QDir(root).removeRecursively();
+        DataRoot(root).layOut();
+    }
+}
+
+TEST_F(CliShowNew, AShowNumberPastTheLastIsRefusedBeforeAnythingIsMade)
+{
+    {
+        const auto dates =
+            dbf::Table::open(DataRoot(root).tableFile(TableSchemas::ShowDates()).toStdString());
+        dates->append();
+        dates->setNumber("show_num", 99999);
+        dates->post();
+    }
+    const CliRun refused =
+        run({"show", "new", "--date", "2026-03-01", "--trials", "1", "--offer", "1:or"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(
+        refused.err.contains("Show number 100000 cannot be given: show numbers go from 1 to 99999"))
+        << s(refused.err);
+    EXPECT_TRUE(QDir(root + "/catdata").isEmpty());
+    EXPECT_TRUE(QDir(root + "/shows").isEmpty());
+    EXPECT_EQ(run({"shows"}).out.count('\n'), 1) << "no show was added";
+}
+
+TEST_F(CliShowNew, AFolderThatCannotBeMadeEndsWithItsMessage)
+{
+    const struct {
+        QString inTheWay; // a file where the folder should be
+        QString message;
+    } cases[] = {
+        {"indexs", "Cannot create " + root + "/indexs"},
+        {"catdata", "Cannot create " + root + "/catdata"},
+        {"catdata/cat00001", "Cannot create Special Data Folder" + root + "/catdata/cat00001"},
+    };
+    for (const auto& c : cases) {
+        QDir(root).removeRecursively();
+        DataRoot(root).layOut();
+        const QString blocked = root + "/" + c.inTheWay;
+        QDir(blocked).removeRecursively();
+        QFile(blocked).open(QIODevice::WriteOnly);
+
+        const CliRun refused =
+            run({"show", "new", "--date", "2026-03-01", "--trials", "1", "--offer", "1:or"});
+        EXPECT_EQ(refused.exitCode, 1) << s(c.inTheWay);
+        EXPECT_TRUE(refused.err.contains(c.message)) << s(refused.err);
+        EXPECT_EQ(s(refused.out), "") << s(c.inTheWay);
+        EXPECT_TRUE(QDir(root + "/shows").isEmpty()) << s(c.inTheWay);
+    }
 }

@@ -263,10 +263,15 @@ TEST_F(ShowDates, AShowWhoseFilesCannotBeMadeIsNotPosted)
 
 TEST_F(ShowDates, ANumberWhoseOldShowFileRemainsIsNotReused)
 {
-    // Show 1's record was packed away, but its entry file is still there.
-    QFile old(path("shows/Show-00001-01-05-2001.dbf"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.close();
+    // Show 1's record was packed away, but its entry file, with its entries,
+    // is still there.
+    const std::string old = path("shows/Show-00001-01-05-2001.dbf").toStdString();
+    dbf::Table::create(old, TableSchemas::Show().fields);
+    const auto entries = dbf::Table::open(old);
+    entries->append();
+    entries->setText("dog", "Rex");
+    entries->post();
+    entries->close();
 
     prepareNewShow(kFriday);
     EXPECT_EQ(editor().save(), ShowDatesEditor::SaveResult::Refused);
