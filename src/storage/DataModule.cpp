@@ -253,10 +253,7 @@ QString Tdmod::ReadClubName()
 
 QString Tdmod::ShowEntryFileName(int number, const QString& dateText) const
 {
-    QString date = dateText;
-    date.replace(u'/', u'-');
-    return root_.shows() + QStringLiteral("/Show-") + TextRules::ZeroPad(number, 5) + u'-' + date +
-           QStringLiteral(".dbf");
+    return root_.newShowEntryFile(number, dateText);
 }
 
 int Tdmod::ShowNumberFromFileName(const QString& fileName)
