@@ -132,6 +132,8 @@ public:
     QString TrialDateText(int trial);
     QString EventNumber(int trial, QChar sectionLetter);
     QString ShowDatesText();
+    // The show dates record those lookups read; nothing when there is none.
+    std::optional<dbf::RecordView> showDatesRecord();
 
     // --- Master lookups ---------------------------------------------------
     QString DogNameForReg(const QString& reg);
@@ -157,6 +159,11 @@ public:
     void RefreshMaxLinkCodes();
     // Highest bracecode, teamcode, pairscode, rctmcode, rtmcode of the show.
     const std::array<QString, 5>& maxLinkCodes() const { return maxLinkCodes_; }
+    // The order of maxLinkCodes(), by field name.
+    static constexpr std::array<const char*, 5> kLinkCodeFields = {
+        "bracecode", "teamcode", "pairscode", "rctmcode", "rtmcode"};
+    // Raises the show's highest code of one link-code field (text comparison).
+    void RaiseMaxLinkCode(std::string_view field, const QString& code);
     struct EnteredClasses {
         int most = 0;                       // the most classes entered in one trial
         std::array<QStringList, 4> lists{}; // per trial, at most five "(Ob) Novice A"
@@ -181,7 +188,6 @@ private:
     std::optional<QString> nextNumber(const std::vector<const dbf::Table*>& tables,
                                       const char* field, const QString& what);
     QString judgeName(const QString& key);
-    std::optional<dbf::RecordView> showDatesRecord();
     bool anyFlag(int first, int last);
 
     DataRoot root_;

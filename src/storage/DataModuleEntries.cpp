@@ -43,16 +43,19 @@ void Tdmod::RefreshMaxLinkCodes()
     maxLinkCodes_ = {};
     if (!tzDbf1_)
         return;
-    static const char* const fields[] = {"bracecode", "teamcode", "pairscode", "rctmcode",
-                                         "rtmcode"};
     const dbf::Table& entries = *tzDbf1_;
     for (std::uint32_t r = 1; r <= entries.recordCount(); ++r) {
         const dbf::RecordView record = entries.record(r);
-        for (int i = 0; i < 5; ++i) {
-            const QString code = text(record, fields[i]);
-            if (code > maxLinkCodes_[i])
-                maxLinkCodes_[i] = code;
-        }
+        for (const char* field : kLinkCodeFields)
+            RaiseMaxLinkCode(field, text(record, field));
+    }
+}
+
+void Tdmod::RaiseMaxLinkCode(std::string_view field, const QString& code)
+{
+    for (std::size_t i = 0; i < kLinkCodeFields.size(); ++i) {
+        if (field == kLinkCodeFields[i] && code > maxLinkCodes_[i])
+            maxLinkCodes_[i] = code;
     }
 }
 
