@@ -54,6 +54,12 @@ void Index::clear()
     order_.clear();
 }
 
+void Index::reserve(std::uint32_t count)
+{
+    keys_.reserve(std::size_t(count) * keyLength());
+    order_.reserve(count);
+}
+
 std::uint32_t Index::positionOf(std::uint32_t recno) const
 {
     const auto it =

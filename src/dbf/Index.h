@@ -25,6 +25,8 @@ public:
 
     void build(const char* records, std::uint32_t count, int recordLength);
     void clear();
+    // Makes room for `count` records, so that inserting up to them cannot fail.
+    void reserve(std::uint32_t count);
     // Keeps the tag in step with a new record or a changed one.
     void insert(std::uint32_t recno, const char* record);
     void update(std::uint32_t recno, const char* record);

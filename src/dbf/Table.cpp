@@ -47,14 +47,24 @@ Table::Table() = default;
 
 Table::~Table() = default;
 
+// The new table is written under a temporary name and renamed into place, so
+// a crash never leaves an empty or half-written file under the table's name;
+// the rename refuses to replace a file that is there.
 void Table::create(const std::filesystem::path& path, FieldList fields)
 {
     validateFields(fields);
-    File file = File::create(path);
     std::vector<char> bytes = Header::build(fields, 0);
     bytes.push_back(Header::kEndOfFile);
-    file.writeAt(0, bytes.data(), bytes.size());
-    file.syncData();
+    File file = File::createTemporary(path);
+    try {
+        file.writeAt(0, bytes.data(), bytes.size());
+        file.syncData();
+        file.renameTo(path, File::Replace::No);
+        File::syncFolderOf(path);
+    } catch (...) {
+        file.discard(); // the temporary, or the new table when its folder could not be flushed
+        throw;
+    }
 }
 
 std::unique_ptr<Table> Table::open(const std::filesystem::path& path, Access access)
@@ -94,7 +104,7 @@ void Table::load(const std::filesystem::path& path, Access access)
     if (!data_.empty())
         file.readAt(headerLength_, data_.data(), data_.size());
     if (repairedFrom_ && access == Access::ReadWrite) {
-        writeHeader();
+        writeHeaderCount(recordCount_);
         const char eof = Header::kEndOfFile;
         const std::uint64_t end = headerLength_ + std::uint64_t(recordCount_) * recordLength_;
         file.writeAt(end, &eof, 1);

@@ -184,9 +184,16 @@ private:
     const char* recordData(std::uint32_t recno) const;
     void requireWritable(const char* what) const;
     void loadBuffer();
-    void writeHeader();
-    void writeRecordAt(std::uint32_t recno, const char* data);
-    std::uint32_t appendRaw(const char* data);
+    // Writes to the file. Each one that fails puts back what it had written
+    // (as far as the disk lets it) and throws; none of them touches memory.
+    void writeHeaderCount(std::uint32_t count);
+    void writeRecordToFile(std::uint32_t recno, const char* record, bool flush);
+    void appendToFile(const char* records, std::uint32_t count, bool flush);
+    // Takes a write into memory, records and tags, once the file holds it.
+    // The room is reserved before the file is written, so these cannot fail.
+    void reserveForAppend(std::uint32_t count);
+    void commitRecord(std::uint32_t recno, const char* record);
+    std::uint32_t commitAppended(const char* records, std::uint32_t count);
     void rewriteFile(const std::vector<std::uint32_t>& keep);
     bool visible(std::uint32_t recno) const;
     std::uint32_t orderSize() const;
