@@ -102,6 +102,8 @@ Header Header::parse(const std::string& fileName, const std::vector<char>& bytes
         h.fields.push_back(std::move(f));
         pos += kDescriptorSize;
     }
+    if (h.fields.empty())
+        throw fault("the table has no fields");
     const int computed = layoutFields(h.fields);
     if (computed != h.recordLength)
         throw fault("the record length in the header (" + std::to_string(h.recordLength) +

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <future>
+#include <limits>
 
 // Opening, the cursor and the field values of a table. Writes are in
 // TableWrites.cpp.
@@ -42,6 +43,14 @@ std::optional<Date> dateFromDtos(std::string_view text)
     const Date date{std::chrono::year(y), std::chrono::month(m), std::chrono::day(d)};
     return date.ok() ? std::optional<Date>(date) : std::nullopt;
 }
+
+namespace
+{
+
+// The header counts records in 32 bits.
+constexpr std::uint64_t kMaxRecords = std::numeric_limits<std::uint32_t>::max();
+
+} // namespace
 
 Table::Table() = default;
 
@@ -89,24 +98,33 @@ void Table::load(const std::filesystem::path& path, Access access)
     recordLength_ = header.recordLength;
     headerLength_ = header.headerLength;
 
+    // A crash between writing a record and updating the header leaves the
+    // record complete in the file, its deletion flag first: count it, and on a
+    // writable open put the header right. What follows the last such record
+    // (the end-of-file byte, a partial record) is not a record.
     const std::uint64_t complete = (fileSize - headerLength_) / recordLength_;
     if (header.recordCount > complete)
         throw Error(path.string() + ": the header counts " + std::to_string(header.recordCount) +
                     " records but the file holds only " + std::to_string(complete));
+    if (complete > kMaxRecords)
+        throw Error(path.string() + ": the file holds " + std::to_string(complete) +
+                    " records, more than a table can count (" + std::to_string(kMaxRecords) + ")");
     recordCount_ = header.recordCount;
-    if (complete > header.recordCount) {
-        // A crash between writing a record and updating the header leaves the
-        // record complete in the file: count it, and put the header right.
-        repairedFrom_ = header.recordCount;
-        recordCount_ = static_cast<std::uint32_t>(complete);
-    }
-    data_.resize(std::size_t(recordCount_) * recordLength_);
+    data_.resize(std::size_t(complete) * recordLength_);
     if (!data_.empty())
         file.readAt(headerLength_, data_.data(), data_.size());
+    std::uint32_t found = recordCount_;
+    while (found < complete && (recordData(found + 1)[0] == ' ' || recordData(found + 1)[0] == '*'))
+        ++found;
+    data_.resize(std::size_t(found) * recordLength_);
+    if (found > recordCount_) {
+        repairedFrom_ = recordCount_;
+        recordCount_ = found;
+    }
+    const std::uint64_t end = headerLength_ + std::uint64_t(recordCount_) * recordLength_;
     if (repairedFrom_ && access == Access::ReadWrite) {
         writeHeaderCount(recordCount_);
         const char eof = Header::kEndOfFile;
-        const std::uint64_t end = headerLength_ + std::uint64_t(recordCount_) * recordLength_;
         file.writeAt(end, &eof, 1);
         file.truncate(end + 1);
         file.syncData();

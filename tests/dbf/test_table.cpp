@@ -389,7 +389,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"CountLargerThanData", [](auto& b) { b[4] = 9; }, "holds only"},
                       Damage{"NoTerminator", [](auto& b) { b[32 + 5 * 32] = 'x'; }, "terminator"},
                       Damage{"HeaderLengthBeyondFile", [](auto& b) { b[9] = 0x7F; },
-                             "larger than the file"}),
+                             "larger than the file"},
+                      // Without fields the end-of-file byte would count as a record.
+                      Damage{"NoFields", [](auto& b) { b[32] = 0x0D; }, "no fields"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(TableTest, AHeaderCountBehindTheRecordsIsRepairedOnAWritableOpen)
@@ -417,4 +419,24 @@ TEST_F(TableTest, AHeaderCountBehindTheRecordsIsRepairedOnAWritableOpen)
     auto t = Table::open(file);
     EXPECT_FALSE(t->repairedFrom().has_value());
     EXPECT_EQ(t->recordCount(), 3u);
+}
+
+TEST_F(TableTest, AFileHoldingMoreRecordsThanTheHeaderCanCountIsRefusedAndLeftAlone)
+{
+    using dbf::FieldType;
+    fresh({{"flag", FieldType::Character, 1}}).reset();
+    // Two-byte records: 2^32 of them are 8 GiB, made as a sparse file.
+    const std::uint64_t size = 32 + 32 + 1 + 2 * (std::uint64_t(1) << 32) + 1;
+    std::filesystem::resize_file(file, size);
+    for (const auto access : {Table::Access::ReadWrite, Table::Access::ReadOnly}) {
+        try {
+            Table::open(file, access);
+            FAIL() << "opened a file whose record count does not fit the header";
+        } catch (const Error& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find("dogs.dbf"), std::string::npos) << message;
+            EXPECT_NE(message.find("more than a table can count"), std::string::npos) << message;
+        }
+        EXPECT_EQ(std::filesystem::file_size(file), size);
+    }
 }
