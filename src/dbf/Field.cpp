@@ -1,7 +1,6 @@
 #include "Field.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace dbf
 {
@@ -18,10 +17,9 @@ int layoutFields(FieldList& fields)
 
 bool sameName(std::string_view a, std::string_view b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return lowerAscii(x) == lowerAscii(y);
+           });
 }
 
 int findField(const FieldList& fields, std::string_view name)

@@ -30,6 +30,13 @@ using FieldList = std::vector<FieldDef>;
 // (1 for the deletion flag plus the sum of the widths).
 int layoutFields(FieldList& fields);
 
+// Names fold only A to Z: the same in every locale, and never a byte of a
+// UTF-8 sequence.
+constexpr char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Names of fields and tags compare without regard to case.
 bool sameName(std::string_view a, std::string_view b);
 

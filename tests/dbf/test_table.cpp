@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -438,5 +439,55 @@ TEST_F(TableTest, AFileHoldingMoreRecordsThanTheHeaderCanCountIsRefusedAndLeftAl
             EXPECT_NE(message.find("more than a table can count"), std::string::npos) << message;
         }
         EXPECT_EQ(std::filesystem::file_size(file), size);
+    }
+}
+
+// Field names are code page 437 in the file, UTF-8 in the program, and use the
+// whole name area of a descriptor, 11 bytes.
+class FieldNames : public TableTest
+{
+protected:
+    static constexpr std::size_t kNameArea = 32;
+
+    std::string storedName(const std::filesystem::path& path) const
+    {
+        const auto bytes = readBytes(path);
+        return std::string(bytes.data() + kNameArea, strnlen(bytes.data() + kNameArea, 11));
+    }
+};
+
+TEST_F(FieldNames, AreReadAsUtf8AndWrittenBackAsCodePage437OnEveryRewrite)
+{
+    using dbf::FieldType;
+    for (const std::string stored : {std::string("gr\x94\xe1" "e"), std::string("abcdefghijk")}) {
+        SCOPED_TRACE(stored);
+        std::filesystem::remove(file);
+        fresh({{"xxxxx", FieldType::Character, 4}, {"other", FieldType::Character, 2}}).reset();
+        auto bytes = readBytes(file);
+        std::memcpy(bytes.data() + kNameArea, stored.data(), stored.size());
+        writeBytes(file, bytes);
+
+        auto t = Table::open(file);
+        const std::string name = stored.size() == 11 ? stored : "größe";
+        EXPECT_EQ(t->fields()[0].name, name);
+        EXPECT_EQ(t->fieldIndex(stored.size() == 11 ? "ABCDEFGHIJK" : "GRößE"), 0);
+        addRecord(*t, {{name, "x"}});
+        t->copyStructureTo(dir / "copy.dbf");
+        EXPECT_EQ(storedName(dir / "copy.dbf"), stored);
+        std::filesystem::remove(dir / "copy.dbf");
+        t->pack();
+        EXPECT_EQ(storedName(file), stored);
+        t->zap();
+        EXPECT_EQ(storedName(file), stored);
+    }
+}
+
+TEST_F(FieldNames, ThatCodePage437CannotHoldOrTooLongAreRefused)
+{
+    using dbf::FieldType;
+    for (const char* name : {"price€", "abcdefghijkl", ""}) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(Table::create(file, {{name, FieldType::Character, 4}}), Error);
+        EXPECT_FALSE(std::filesystem::exists(file));
     }
 }
