@@ -37,7 +37,8 @@ std::string formatNumber(const FieldDef& f, double value)
 void storeBytes(char* buffer, const FieldDef& f, std::string_view bytes)
 {
     const std::size_t n = std::min(bytes.size(), std::size_t(f.width));
-    std::memcpy(buffer + f.offset, bytes.data(), n);
+    if (n > 0) // an empty view may have no bytes at all to copy from
+        std::memcpy(buffer + f.offset, bytes.data(), n);
     std::memset(buffer + f.offset + n, ' ', f.width - n);
 }
 

@@ -442,6 +442,23 @@ TEST_F(TableTest, AFileHoldingMoreRecordsThanTheHeaderCanCountIsRefusedAndLeftAl
     }
 }
 
+TEST_F(TableTest, AppendFromTurnsTextIntoDatesAndBlanksWhatIsNoDate)
+{
+    using dbf::FieldType;
+    const auto source = dir / "old.dbf";
+    Table::create(source, {{"born", FieldType::Character, 10}});
+    {
+        auto s = Table::open(source);
+        for (const char* born : {"20061014", "", "14.10.2006"})
+            addRecord(*s, {{"born", born}});
+    }
+    auto t = fresh();
+    ASSERT_EQ(t->appendFrom(source), 3u);
+    EXPECT_EQ(t->record(1).date("born"), ymd(2006, 10, 14));
+    EXPECT_EQ(t->record(2).raw("born"), "        ");
+    EXPECT_EQ(t->record(3).raw("born"), "        ");
+}
+
 // Field names are code page 437 in the file, UTF-8 in the program, and use the
 // whole name area of a descriptor, 11 bytes.
 class FieldNames : public TableTest
