@@ -254,7 +254,6 @@ TEST_F(TableTest, DeletedRecordsStayVisibleUntilAFilterHidesThemOrAPackRemovesTh
     t.reset();
     auto reopened = Table::open(file);
     EXPECT_EQ(reopened->recordCount(), 2u);
-    EXPECT_FALSE(std::filesystem::exists(file.string() + ".new"));
 }
 
 TEST_F(TableTest, ZapEmptiesTheTableAndKeepsItsFields)
@@ -311,6 +310,46 @@ TEST_F(TableTest, CopyStructureWritesAnEmptyTableWithTheSameFields)
     EXPECT_EQ(c->recordCount(), 0u);
     EXPECT_EQ(c->fields(), t->fields());
     EXPECT_EQ(c->recordLength(), t->recordLength());
+}
+
+TEST_F(TableTest, CreateRefusesAnExistingFileAndLeavesItAsItWas)
+{
+    for (const std::vector<char>& existing :
+         {std::vector<char>{}, std::vector<char>{'o', 'l', 'd'}}) {
+        writeBytes(file, existing);
+        try {
+            Table::create(file, allTypesFields());
+            FAIL() << "created over an existing file";
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find("dogs.dbf: a file of that name exists"),
+                      std::string::npos)
+                << e.what();
+        }
+        EXPECT_EQ(readBytes(file), existing);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << "a temporary is left beside the table";
+    }
+}
+
+TEST_F(TableTest, PackAndZapWriteUnderTemporaryNamesOfTheirOwn)
+{
+    auto t = fresh();
+    addRecord(*t, {{"name", "a"}});
+    // What a pack killed by an earlier version, or another program, left.
+    const auto stale = dir / "dogs.dbf.new";
+    writeBytes(stale, {'s', 't', 'a', 'l', 'e'});
+    t->setDeleted(true);
+    t->pack();
+    addRecord(*t, {{"name", "b"}});
+    t->zap();
+    EXPECT_EQ(readBytes(stale), (std::vector<char>{'s', 't', 'a', 'l', 'e'}));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"dogs.dbf", "dogs.dbf.new"}));
 }
 
 TEST_F(TableTest, ASecondOpenIsRefusedInThisProcessAndAnother)
@@ -476,7 +515,9 @@ protected:
 TEST_F(FieldNames, AreReadAsUtf8AndWrittenBackAsCodePage437OnEveryRewrite)
 {
     using dbf::FieldType;
-    for (const std::string stored : {std::string("gr\x94\xe1" "e"), std::string("abcdefghijk")}) {
+    for (const std::string stored : {std::string("gr\x94\xe1"
+                                                 "e"),
+                                     std::string("abcdefghijk")}) {
         SCOPED_TRACE(stored);
         std::filesystem::remove(file);
         fresh({{"xxxxx", FieldType::Character, 4}, {"other", FieldType::Character, 2}}).reset();
