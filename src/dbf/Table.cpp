@@ -13,6 +13,7 @@
 #include <cstring>
 #include <future>
 #include <limits>
+#include <new>
 
 // Opening, the cursor and the field values of a table. Writes are in
 // TableWrites.cpp.
@@ -110,7 +111,12 @@ void Table::load(const std::filesystem::path& path, Access access)
         throw Error(path.string() + ": the file holds " + std::to_string(complete) +
                     " records, more than a table can count (" + std::to_string(kMaxRecords) + ")");
     recordCount_ = header.recordCount;
-    data_.resize(std::size_t(complete) * recordLength_);
+    try {
+        data_.resize(std::size_t(complete) * recordLength_);
+    } catch (const std::bad_alloc&) {
+        throw Error(path.string() + ": too large to load (" + std::to_string(fileSize >> 20) +
+                    " MiB)");
+    }
     if (!data_.empty())
         file.readAt(headerLength_, data_.data(), data_.size());
     std::uint32_t found = recordCount_;
@@ -274,11 +280,18 @@ std::uint32_t Table::recnoAtOrder(std::uint32_t position) const
     return order_ ? order_->recnoAt(position) : position + 1;
 }
 
+// The cursor asks for its own position on every step, so the last position
+// found is kept and checked before a search: it is right whenever the cursor
+// moved by a step or the table did not change under it.
 std::optional<std::uint32_t> Table::orderPosition(std::uint32_t recno) const
 {
     if (recno == 0 || recno > recordCount_)
         return std::nullopt;
-    return order_ ? order_->positionOf(recno) : recno - 1;
+    if (!order_)
+        return recno - 1;
+    if (positionHint_ >= order_->size() || order_->recnoAt(positionHint_) != recno)
+        positionHint_ = order_->positionOf(recno);
+    return positionHint_;
 }
 
 void Table::setFilter(Filter filter)
@@ -352,8 +365,10 @@ std::uint32_t Table::scan(std::int64_t position, int direction) const
     const auto size = static_cast<std::int64_t>(orderSize());
     for (; position >= 0 && position < size; position += direction) {
         const std::uint32_t r = recnoAtOrder(static_cast<std::uint32_t>(position));
-        if (visible(r))
+        if (visible(r)) {
+            positionHint_ = static_cast<std::uint32_t>(position);
             return r;
+        }
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BulkBuffer.h"
 #include "Field.h"
 #include "File.h"
 #include "RecordView.h"
@@ -217,7 +218,7 @@ private:
     int headerLength_ = 0;
     std::uint32_t recordCount_ = 0;
     std::optional<std::uint32_t> repairedFrom_;
-    std::vector<char> data_; // every record, in record order
+    BulkBuffer data_; // every record, in record order
     std::vector<char> buffer_;
     bool bufferDirty_ = false;
     std::uint32_t current_ = 0;
@@ -228,6 +229,7 @@ private:
     Index* order_ = nullptr;
     std::string orderName_;
     Filter filter_;
+    mutable std::uint32_t positionHint_ = 0; // see orderPosition()
     mutable std::vector<std::uint32_t> visible_;
     mutable bool visibleValid_ = false;
     PostHook beforePost_;

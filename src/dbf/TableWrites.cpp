@@ -279,7 +279,7 @@ void Table::commitRecord(std::uint32_t recno, const char* record)
 std::uint32_t Table::commitAppended(const char* records, std::uint32_t count)
 {
     const std::uint32_t first = recordCount_ + 1;
-    data_.insert(data_.end(), records, records + std::size_t(count) * recordLength_);
+    data_.append(records, std::size_t(count) * recordLength_);
     recordCount_ += count;
     for (auto& index : indexes_) {
         for (std::uint32_t recno = first; recno <= recordCount_; ++recno)
@@ -414,13 +414,13 @@ void Table::rewriteFile(const std::vector<std::uint32_t>& keep)
     requireWritable("rewrite");
     if (state_ != State::Browse)
         cancel();
-    std::vector<char> records;
+    BulkBuffer records;
     records.reserve(keep.size() * recordLength_);
     for (std::uint32_t recno : keep)
-        records.insert(records.end(), recordData(recno), recordData(recno) + recordLength_);
+        records.append(recordData(recno), recordLength_);
     std::vector<char> bytes = Header::build(fields_, static_cast<std::uint32_t>(keep.size()));
     const int headerLength = static_cast<int>(bytes.size());
-    bytes.insert(bytes.end(), records.begin(), records.end());
+    bytes.insert(bytes.end(), records.data(), records.data() + records.size());
     bytes.push_back(Header::kEndOfFile);
     File file = File::createTemporary(path_);
     try {
