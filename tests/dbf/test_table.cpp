@@ -1,12 +1,15 @@
 #include "TableFixtures.h"
 #include "TempDir.h"
 
+#include "dbf/Codepage437.h"
 #include "dbf/Error.h"
 #include "dbf/Table.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <numeric>
+#include <random>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -170,6 +173,49 @@ TEST_F(TableTest, ShowEntryJumpHeightTagsOrderBySortKeyHeightAndRecord)
     EXPECT_EQ(walk(*t), (std::vector<std::uint32_t>{1, 4, 6, 3, 5, 2}));
     t->setOrder("srtkey");
     EXPECT_EQ(walk(*t), (std::vector<std::uint32_t>{2, 5, 1, 3, 4, 6}));
+}
+
+TEST_F(TableTest, TagsOrderByWholeKeyThenRecordInEitherDirection)
+{
+    using dbf::FieldType;
+    auto t = fresh({{"code", FieldType::Character, 3}, {"name", FieldType::Character, 30}});
+    // Few distinct values, so that keys share long runs of bytes and tie often.
+    std::mt19937 random(11);
+    const char* parts[] = {"", "a", "ab", "b", "\x81", "ba"}; // 0x81: a byte above 127
+    for (int i = 0; i < 600; ++i) {
+        t->blankBuffer();
+        t->setText("code", std::string(parts[random() % 3]));
+        std::string name;
+        for (int k = random() % 12; k > 0; --k)
+            name += parts[random() % 6];
+        t->setText("name", dbf::cp437::toUtf8(name));
+        t->appendRecord();
+    }
+    for (const char* expression : {"code", "name", "code+name", "name+code"}) {
+        for (const bool descending : {false, true}) {
+            SCOPED_TRACE(std::string(expression) + (descending ? " descending" : ""));
+            t->setTags({{"probe", expression, descending}});
+            const auto key = [&](std::uint32_t r) {
+                const auto view = t->record(r);
+                const std::string code(view.bytes().substr(1, 3));
+                const std::string name(view.bytes().substr(4, 30));
+                const std::string e = expression;
+                return e == "code"        ? code
+                       : e == "name"      ? name
+                       : e == "code+name" ? code + name
+                                          : name + code;
+            };
+            std::vector<std::uint32_t> expected(t->recordCount());
+            std::iota(expected.begin(), expected.end(), 1u);
+            std::stable_sort(expected.begin(), expected.end(),
+                             [&](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
+            if (descending)
+                std::reverse(expected.begin(), expected.end());
+            ASSERT_EQ(t->recordsInOrder("probe"), expected);
+            t->setOrder("probe");
+            ASSERT_EQ(walk(*t), expected);
+        }
+    }
 }
 
 TEST_F(TableTest, PartialKeyFindTakesTheFirstMatchAndStaysWhenNoneMatches)
