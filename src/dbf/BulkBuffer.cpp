@@ -96,6 +96,17 @@ void BulkBuffer::append(const char* bytes, std::size_t length)
         std::memcpy(data_ + at, bytes, length);
 }
 
+void prefetch([[maybe_unused]] const char* bytes, [[maybe_unused]] std::size_t length)
+{
+#if defined(__GNUC__)
+    constexpr std::size_t kCacheLine = 64;
+    for (std::size_t at = 0; at < length; at += kCacheLine)
+        __builtin_prefetch(bytes + at);
+    if (length > 0)
+        __builtin_prefetch(bytes + length - 1);
+#endif
+}
+
 void BulkBuffer::clear()
 {
     std::free(data_);

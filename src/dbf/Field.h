@@ -43,6 +43,20 @@ bool sameName(std::string_view a, std::string_view b);
 // Index of the field whose name matches without regard to case, or -1.
 int findField(const FieldList& fields, std::string_view name);
 
+// The same search in about one comparison, for a table whose fields are read
+// by name record after record (a listing of a large table asks millions of
+// times). Built once for a field list, it answers for that list only.
+class FieldLookup
+{
+public:
+    FieldLookup() = default;
+    explicit FieldLookup(const FieldList& fields);
+    int find(const FieldList& fields, std::string_view name) const;
+
+private:
+    std::vector<int> slots_; // field index + 1, 0 when empty; the size a power of two
+};
+
 struct TagDef {
     std::string name;       // at most 10 characters, matched without regard to case
     std::string expression; // xBase key expression, at most 220 characters

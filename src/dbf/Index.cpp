@@ -38,15 +38,7 @@ namespace
 {
 
 constexpr std::uint32_t kReadAhead = 8;
-constexpr int kCacheLine = 64;
 constexpr std::size_t kWord = 8;
-
-void prefetch([[maybe_unused]] const char* address)
-{
-#if defined(__GNUC__)
-    __builtin_prefetch(address);
-#endif
-}
 
 // Eight bytes of a key from `depth` on (zeros past its end), as a number that
 // orders as the bytes do.
@@ -96,12 +88,8 @@ void Index::build(const char* records, std::uint32_t count, int recordLength)
     for (std::uint32_t i = 0; i < count; ++i) {
         // Each key reads a line or two of a record: asking for the lines of a
         // record some way ahead keeps the loop from waiting on memory.
-        if (i + kReadAhead < count && end > first) {
-            const char* ahead = records + std::size_t(i + kReadAhead) * recordLength;
-            for (int at = first; at < end; at += kCacheLine)
-                prefetch(ahead + at);
-            prefetch(ahead + end - 1);
-        }
+        if (i + kReadAhead < count)
+            prefetch(records + std::size_t(i + kReadAhead) * recordLength + first, end - first);
         expression_.evaluate(records + std::size_t(i) * recordLength, i + 1,
                              keys_.data() + i * length);
         entries[i].recno = i + 1;

@@ -96,6 +96,7 @@ void Table::load(const std::filesystem::path& path, Access access)
         file.readAt(0, head.data(), head.size());
     Header header = Header::parse(path.string(), head, fileSize);
     fields_ = std::move(header.fields);
+    fieldLookup_ = FieldLookup(fields_);
     recordLength_ = header.recordLength;
     headerLength_ = header.headerLength;
 
@@ -150,12 +151,12 @@ void Table::close()
 
 int Table::fieldIndex(std::string_view name) const
 {
-    return findField(fields_, name);
+    return fieldLookup_.find(fields_, name);
 }
 
 const FieldDef& Table::field(std::string_view name) const
 {
-    const int i = findField(fields_, name);
+    const int i = fieldIndex(name);
     if (i < 0)
         throw Error(path_.string() + ": no field named " + std::string(name));
     return fields_[i];
@@ -391,6 +392,15 @@ void Table::last()
     loadBuffer();
 }
 
+// A walk in a tag's order reads records from all over memory: each step asks
+// for the record the next step in the same direction will read.
+void Table::prefetchNeighbour(int direction) const
+{
+    const std::int64_t position = std::int64_t(positionHint_) + direction;
+    if (position >= 0 && position < std::int64_t(orderSize()))
+        prefetch(recordData(recnoAtOrder(static_cast<std::uint32_t>(position))), recordLength_);
+}
+
 void Table::next()
 {
     leaveEditState();
@@ -401,6 +411,7 @@ void Table::next()
     } else {
         current_ = found;
         bof_ = eof_ = false;
+        prefetchNeighbour(+1);
     }
     loadBuffer();
 }
@@ -415,6 +426,7 @@ void Table::prior()
     } else {
         current_ = found;
         bof_ = eof_ = false;
+        prefetchNeighbour(-1);
     }
     loadBuffer();
 }

@@ -201,6 +201,7 @@ private:
     std::uint32_t recnoAtOrder(std::uint32_t position) const;
     std::optional<std::uint32_t> orderPosition(std::uint32_t recno) const;
     std::uint32_t scan(std::int64_t position, int direction) const;
+    void prefetchNeighbour(int direction) const;
     void leaveEditState();
     Index* findIndex(std::string_view tagName) const;
     const Index& requireIndex(std::string_view tagName) const;
@@ -214,6 +215,7 @@ private:
     Access access_ = Access::ReadWrite;
     File file_;
     FieldList fields_;
+    FieldLookup fieldLookup_;
     int recordLength_ = 0;
     int headerLength_ = 0;
     std::uint32_t recordCount_ = 0;
