@@ -17,6 +17,7 @@ It checks that both dumps wrote the same bytes, and prints the ratios open/keys
 (aim: at most 0.5) and dump/plain (aim: at most 1.2).
 """
 import argparse
+import os
 import pathlib
 import statistics
 import subprocess
@@ -25,10 +26,10 @@ import tempfile
 import time
 
 
-def timed(command, output):
+def timed(command, output, env):
     with open(output, "wb") as out:
         start = time.perf_counter()
-        subprocess.run(command, stdout=out, check=True)
+        subprocess.run(command, stdout=out, check=True, env=env)
         return time.perf_counter() - start
 
 
@@ -42,6 +43,10 @@ def main():
 
     with tempfile.TemporaryDirectory(prefix="ringvale-bench-") as scratch:
         scratch = pathlib.Path(scratch)
+        env = dict(os.environ)
+        if "XDG_RUNTIME_DIR" not in env:  # else Qt in ringvale-cli warns on every run
+            env["XDG_RUNTIME_DIR"] = str(scratch / "runtime")
+            os.mkdir(env["XDG_RUNTIME_DIR"], 0o700)
         root = scratch / "data"
         master = root / "userdata" / "dogmaster2.dbf"
         subprocess.run([bench / "bench_make_dog_master", master], check=True)
@@ -55,7 +60,7 @@ def main():
         times = {name: [] for name in programs}
         for run in range(args.runs + 1):  # the first run only warms the caches
             for name, (command, output) in programs.items():
-                seconds = timed(command, output)
+                seconds = timed(command, output, env)
                 if run > 0:
                     times[name].append(seconds)
         same = (scratch / "dump.csv").read_bytes() == (scratch / "plain.csv").read_bytes()
