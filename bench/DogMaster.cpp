@@ -7,22 +7,31 @@
 
 using dbf::FieldType;
 
-const dbf::FieldList kDogFields = {
-    {"reg", FieldType::Character, 12},        {"dog", FieldType::Character, 55},
-    {"breed", FieldType::Character, 50},      {"sex", FieldType::Character, 6},
-    {"first", FieldType::Character, 25},      {"last", FieldType::Character, 25},
-    {"owner2", FieldType::Character, 50},     {"breeder", FieldType::Character, 60},
-    {"sire", FieldType::Character, 60},       {"dam", FieldType::Character, 60},
-    {"bdate", FieldType::Date, 8},            {"callname", FieldType::Character, 20},
-    {"ht_card", FieldType::Character, 4},     {"owner_id", FieldType::Character, 5},
-    {"titles_pre", FieldType::Character, 12}, {"titles_end", FieldType::Character, 20},
-    {"modified", FieldType::Date, 8},         {"reg_ctry", FieldType::Character, 10},
-    {"ob_jmpht", FieldType::Character, 2},    {"rallyjmpht", FieldType::Character, 2},
-    {"ag_jmpht", FieldType::Character, 2},    {"isc_jmpht", FieldType::Character, 2}};
+const dbf::FieldList kDogFields = {{"reg", FieldType::Character, 12},
+                                   {"dog", FieldType::Character, 55},
+                                   {"breed", FieldType::Character, 50},
+                                   {"sex", FieldType::Character, 6},
+                                   {"first", FieldType::Character, 25},
+                                   {"last", FieldType::Character, 25},
+                                   {"owner2", FieldType::Character, 50},
+                                   {"breeder", FieldType::Character, 60},
+                                   {"sire", FieldType::Character, 60},
+                                   {"dam", FieldType::Character, 60},
+                                   {"bdate", FieldType::Date, 8},
+                                   {"callname", FieldType::Character, 20},
+                                   {"ht_card", FieldType::Character, 4},
+                                   {"owner_id", FieldType::Character, 5},
+                                   {"titles_pre", FieldType::Character, 12},
+                                   {"titles_end", FieldType::Character, 20},
+                                   {"modified", FieldType::Date, 8},
+                                   {"reg_ctry", FieldType::Character, 10},
+                                   {"ob_jmpht", FieldType::Character, 2},
+                                   {"rallyjmpht", FieldType::Character, 2},
+                                   {"ag_jmpht", FieldType::Character, 2},
+                                   {"isc_jmpht", FieldType::Character, 2}};
 
-const std::vector<dbf::TagDef> kDogTags = {{"REGNUM", "upper(reg)"},
-                                           {"OWNERNAME", "upper(last + first)"},
-                                           {"DOGNAME", "upper(dog)"}};
+const std::vector<dbf::TagDef> kDogTags = {
+    {"REGNUM", "upper(reg)"}, {"OWNERNAME", "upper(last + first)"}, {"DOGNAME", "upper(dog)"}};
 
 namespace
 {

@@ -1,6 +1,5 @@
 // The engine's speed on a dog master of 100,000 records with its three tags:
-// open and index, partial-key finds, posts. Run by hand:
-//   cmake -B build-bench -DRINGVALE_BUILD_BENCH=ON && cmake --build build-bench --target ringvale_bench
+// open and index, partial-key finds, posts. Run by hand (see the README):
 //   build-bench/bench/ringvale_bench
 #include "DogMaster.h"
 
@@ -13,7 +12,8 @@
 #include <random>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 std::string syllables(std::mt19937& random, int count)
 {

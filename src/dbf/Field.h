@@ -11,7 +11,7 @@ namespace dbf
 enum class FieldType : char { Character = 'C', Numeric = 'N', Date = 'D', Logical = 'L' };
 
 struct FieldDef {
-    std::string name; // lower case as stored; matched without regard to case
+    std::string name; // UTF-8, lower case as stored; matched without regard to case
     FieldType type = FieldType::Character;
     int width = 1;
     int decimals = 0;

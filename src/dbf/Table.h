@@ -35,13 +35,17 @@ public:
     enum class Access { ReadWrite, ReadOnly };
     enum class State { Browse, Edit, Insert };
 
-    // Creates a new, empty table file (an existing file is an error).
+    // Creates a new, empty table file (an existing file is an error). It is
+    // written under a temporary name and renamed into place, so no empty or
+    // half-written file is ever left under the table's name.
     static void create(const std::filesystem::path& path, FieldList fields);
 
     // Opens a table exclusively: a second open of the same file, from this or
     // another process, fails with InUseError. ReadOnly takes a shared lock and
     // never writes. A header count smaller than the complete records present is
-    // repaired on a ReadWrite open and reported by repairedFrom().
+    // repaired on a ReadWrite open and reported by repairedFrom(). A damaged
+    // file, one without fields and one holding more records than the header
+    // can count are refused with an Error naming the file.
     static std::unique_ptr<Table> open(const std::filesystem::path& path,
                                        Access access = Access::ReadWrite);
     ~Table();
@@ -159,6 +163,11 @@ public:
     using PostHook = std::function<void(Table&)>;
     void setBeforePost(PostHook hook) { beforePost_ = std::move(hook); }
 
+    // Every write below that fails throws an Error naming the file and leaves
+    // the table as before it: the file as far as the disk allows, and the
+    // records, count, tags, state and buffer exactly. A failed post stays in
+    // Edit or Insert, so it can be tried again.
+    //
     // Direct writes of the record buffer: no post hooks, no flush.
     void appendRecord(); // appends the buffer as a new record and goes there
     void writeRecord();  // rewrites the current record in place
@@ -171,8 +180,8 @@ public:
     // the old one, so a crash in the middle loses nothing.
     void pack();
     void zap();
-    // Appends every record of another DBF file, matching fields by name.
-    // Returns the number of records appended.
+    // Appends every record of another DBF file, matching fields by name, all
+    // of them or none. Returns the number of records appended.
     std::uint32_t appendFrom(const std::filesystem::path& source);
     void flush();
 
