@@ -1,5 +1,6 @@
 #include "Codepage437.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -78,6 +79,10 @@ std::optional<unsigned char> encode(char32_t cp)
 
 std::string toUtf8(std::string_view bytes)
 {
+    // Most stored text is ASCII, which is UTF-8 as it stands.
+    if (std::all_of(bytes.begin(), bytes.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (char ch : bytes) {

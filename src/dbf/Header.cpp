@@ -1,9 +1,9 @@
 #include "Header.h"
 
+#include "Codepage437.h"
 #include "Error.h"
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstring>
 #include <ctime>
@@ -54,9 +54,19 @@ bool knownType(char t)
 
 std::string lower(std::string s)
 {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(s.begin(), s.end(), s.begin(), lowerAscii);
     return s;
+}
+
+// A field name as its descriptor stores it: code page 437 bytes. Names come
+// from the program's own schemas or from a file read before, so a character
+// the code page lacks is refused with the name.
+std::string storedName(const std::string& name)
+{
+    const auto bytes = cp437::fromUtf8(name);
+    if (!bytes)
+        throw Error("field name \"" + name + "\" holds a character outside code page 437");
+    return *bytes;
 }
 
 } // namespace
@@ -87,7 +97,7 @@ Header Header::parse(const std::string& fileName, const std::vector<char>& bytes
             throw fault("the field descriptors have no terminator within the header");
         const char* d = bytes.data() + pos;
         FieldDef f;
-        f.name = lower(std::string(d, strnlen(d, 11)));
+        f.name = cp437::toUtf8(lower(std::string(d, strnlen(d, kNameSize))));
         const char type = d[11];
         const auto width = static_cast<unsigned char>(d[16]);
         if (f.name.empty())
@@ -102,6 +112,8 @@ Header Header::parse(const std::string& fileName, const std::vector<char>& bytes
         h.fields.push_back(std::move(f));
         pos += kDescriptorSize;
     }
+    if (h.fields.empty())
+        throw fault("the table has no fields");
     const int computed = layoutFields(h.fields);
     if (computed != h.recordLength)
         throw fault("the record length in the header (" + std::to_string(h.recordLength) +
@@ -124,8 +136,8 @@ std::vector<char> Header::build(const FieldList& fields, std::uint32_t recordCou
     bytes[29] = static_cast<char>(kLanguageCodePage437);
     char* d = bytes.data() + kFixedSize;
     for (const auto& f : fields) {
-        const std::string name = lower(f.name);
-        std::memcpy(d, name.data(), std::min<std::size_t>(name.size(), 10));
+        const std::string name = lower(storedName(f.name));
+        std::memcpy(d, name.data(), std::min(name.size(), kNameSize));
         d[11] = static_cast<char>(f.type);
         d[16] = static_cast<char>(f.width);
         d[17] = static_cast<char>(f.decimals);
@@ -151,8 +163,9 @@ void validateFields(const FieldList& fields)
         throw Error("a table holds at most 255 fields");
     int recordLength = 1;
     for (const auto& f : fields) {
-        if (f.name.empty() || f.name.size() > 10)
-            throw Error("field name \"" + f.name + "\" must have 1 to 10 characters");
+        const std::string name = storedName(f.name);
+        if (name.empty() || name.size() > Header::kNameSize)
+            throw Error("field name \"" + f.name + "\" must have 1 to 11 characters");
         const int maxWidth = f.type == FieldType::Character ? 254
                              : f.type == FieldType::Numeric ? 20
                              : f.type == FieldType::Date    ? 8

@@ -10,6 +10,7 @@ namespace dbf
 {
 
 // The dBASE III header: 32 bytes, one 32-byte descriptor per field, then 0x0D.
+// Field names are code page 437 in the file and UTF-8 in a FieldList.
 struct Header {
     std::uint32_t recordCount = 0;
     std::uint16_t headerLength = 0;
@@ -19,6 +20,7 @@ struct Header {
     static constexpr std::size_t kFixedSize = 32;
     static constexpr std::size_t kDescriptorSize = 32;
     static constexpr std::size_t kCountOffset = 4;
+    static constexpr std::size_t kNameSize = 11; // the name area of a descriptor, zero-padded
     static constexpr char kTerminator = 0x0D;
     static constexpr char kEndOfFile = 0x1A;
     static constexpr unsigned char kVersion = 0x03;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BulkBuffer.h"
 #include "Field.h"
 #include "KeyExpression.h"
 
@@ -24,7 +25,8 @@ public:
     int keyLength() const { return expression_.keyLength(); }
 
     void build(const char* records, std::uint32_t count, int recordLength);
-    void clear();
+    // Makes room for `count` records, so that inserting up to them cannot fail.
+    void reserve(std::uint32_t count);
     // Keeps the tag in step with a new record or a changed one.
     void insert(std::uint32_t recno, const char* record);
     void update(std::uint32_t recno, const char* record);
@@ -38,13 +40,18 @@ public:
     std::optional<std::uint32_t> findPrefix(std::string_view prefix) const;
 
 private:
+    struct Entry {
+        std::uint64_t word; // eight bytes of the key, see sortEntries()
+        std::uint32_t recno;
+    };
+    void sortEntries(Entry* begin, Entry* end, std::size_t depth) const;
     bool before(std::uint32_t a, std::uint32_t b) const;
     void erase(std::uint32_t recno);
     void place(std::uint32_t recno);
 
     TagDef tag_;
     KeyExpression expression_;
-    std::vector<char> keys_; // keyLength() bytes per record, record 1 first
+    BulkBuffer keys_; // keyLength() bytes per record, record 1 first
     std::vector<std::uint32_t> order_;
 };
 

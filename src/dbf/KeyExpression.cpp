@@ -692,11 +692,28 @@ private:
 
 } // namespace
 
+namespace
+{
+
+void widenToFields(const Node& node, int& first, int& end)
+{
+    if (node.kind == Kind::Field || node.kind == Kind::NumericField ||
+        node.kind == Kind::LogicalField) {
+        first = end == 0 ? node.offset : std::min(first, node.offset);
+        end = std::max(end, node.offset + node.length);
+    }
+    for (const auto& operand : node.operands)
+        widenToFields(*operand, first, end);
+}
+
+} // namespace
+
 KeyExpression::KeyExpression(std::string_view expression, const FieldList& fields)
     : text_(expression)
 {
     root_ = Parser(expression, fields).parseKey();
     keyLength_ = root_->length;
+    widenToFields(*root_, firstByte_, endByte_);
 }
 
 KeyExpression::~KeyExpression() = default;

@@ -6,13 +6,15 @@
 #include <string>
 #include <string_view>
 
-namespace dbf {
+namespace dbf
+{
 
 // A compiled xBase key expression: upper(), str(n[,len[,dec]]), val(),
 // substr(c,start[,len]), dtos(), recno(), "+" on character values (and on
 // numbers), field names of every type, and quoted literals. Every key has a
 // fixed length, known when the expression is compiled, as in dBASE indexes.
-class KeyExpression {
+class KeyExpression
+{
 public:
     // Throws dbf::Error naming the expression and the fault.
     KeyExpression(std::string_view expression, const FieldList& fields);
@@ -22,6 +24,10 @@ public:
 
     const std::string& text() const { return text_; }
     int keyLength() const { return keyLength_; }
+    // The part of a record the fields of the expression lie in: from its first
+    // byte up to, not including, its end (both 0 when it reads no field).
+    int firstByte() const { return firstByte_; }
+    int endByte() const { return endByte_; }
 
     // Writes the key (code page 437 bytes, exactly keyLength() of them) of a
     // raw record (deletion flag at byte 0) with the 1-based record number.
@@ -33,6 +39,8 @@ public:
 private:
     std::string text_;
     int keyLength_ = 0;
+    int firstByte_ = 0;
+    int endByte_ = 0;
     std::unique_ptr<Node> root_;
 };
 

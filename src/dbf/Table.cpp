@@ -12,6 +12,8 @@
 #include <cmath>
 #include <cstring>
 #include <future>
+#include <limits>
+#include <new>
 
 // Opening, the cursor and the field values of a table. Writes are in
 // TableWrites.cpp.
@@ -43,18 +45,36 @@ std::optional<Date> dateFromDtos(std::string_view text)
     return date.ok() ? std::optional<Date>(date) : std::nullopt;
 }
 
+namespace
+{
+
+// The header counts records in 32 bits.
+constexpr std::uint64_t kMaxRecords = std::numeric_limits<std::uint32_t>::max();
+
+} // namespace
+
 Table::Table() = default;
 
 Table::~Table() = default;
 
+// The new table is written under a temporary name and renamed into place, so
+// a crash never leaves an empty or half-written file under the table's name;
+// the rename refuses to replace a file that is there.
 void Table::create(const std::filesystem::path& path, FieldList fields)
 {
     validateFields(fields);
-    File file = File::create(path);
     std::vector<char> bytes = Header::build(fields, 0);
     bytes.push_back(Header::kEndOfFile);
-    file.writeAt(0, bytes.data(), bytes.size());
-    file.syncData();
+    File file = File::createTemporary(path);
+    try {
+        file.writeAt(0, bytes.data(), bytes.size());
+        file.syncData();
+        file.renameTo(path, File::Replace::No);
+        File::syncFolderOf(path);
+    } catch (...) {
+        file.discard(); // the temporary, or the new table when its folder could not be flushed
+        throw;
+    }
 }
 
 std::unique_ptr<Table> Table::open(const std::filesystem::path& path, Access access)
@@ -76,27 +96,42 @@ void Table::load(const std::filesystem::path& path, Access access)
         file.readAt(0, head.data(), head.size());
     Header header = Header::parse(path.string(), head, fileSize);
     fields_ = std::move(header.fields);
+    fieldLookup_ = FieldLookup(fields_);
     recordLength_ = header.recordLength;
     headerLength_ = header.headerLength;
 
+    // A crash between writing a record and updating the header leaves the
+    // record complete in the file, its deletion flag first: count it, and on a
+    // writable open put the header right. What follows the last such record
+    // (the end-of-file byte, a partial record) is not a record.
     const std::uint64_t complete = (fileSize - headerLength_) / recordLength_;
     if (header.recordCount > complete)
         throw Error(path.string() + ": the header counts " + std::to_string(header.recordCount) +
                     " records but the file holds only " + std::to_string(complete));
+    if (complete > kMaxRecords)
+        throw Error(path.string() + ": the file holds " + std::to_string(complete) +
+                    " records, more than a table can count (" + std::to_string(kMaxRecords) + ")");
     recordCount_ = header.recordCount;
-    if (complete > header.recordCount) {
-        // A crash between writing a record and updating the header leaves the
-        // record complete in the file: count it, and put the header right.
-        repairedFrom_ = header.recordCount;
-        recordCount_ = static_cast<std::uint32_t>(complete);
+    try {
+        data_.resize(std::size_t(complete) * recordLength_);
+    } catch (const std::bad_alloc&) {
+        throw Error(path.string() + ": too large to load (" + std::to_string(fileSize >> 20) +
+                    " MiB)");
     }
-    data_.resize(std::size_t(recordCount_) * recordLength_);
     if (!data_.empty())
         file.readAt(headerLength_, data_.data(), data_.size());
+    std::uint32_t found = recordCount_;
+    while (found < complete && (recordData(found + 1)[0] == ' ' || recordData(found + 1)[0] == '*'))
+        ++found;
+    data_.resize(std::size_t(found) * recordLength_);
+    if (found > recordCount_) {
+        repairedFrom_ = recordCount_;
+        recordCount_ = found;
+    }
+    const std::uint64_t end = headerLength_ + std::uint64_t(recordCount_) * recordLength_;
     if (repairedFrom_ && access == Access::ReadWrite) {
-        writeHeader();
+        writeHeaderCount(recordCount_);
         const char eof = Header::kEndOfFile;
-        const std::uint64_t end = headerLength_ + std::uint64_t(recordCount_) * recordLength_;
         file.writeAt(end, &eof, 1);
         file.truncate(end + 1);
         file.syncData();
@@ -116,12 +151,12 @@ void Table::close()
 
 int Table::fieldIndex(std::string_view name) const
 {
-    return findField(fields_, name);
+    return fieldLookup_.find(fields_, name);
 }
 
 const FieldDef& Table::field(std::string_view name) const
 {
-    const int i = findField(fields_, name);
+    const int i = fieldIndex(name);
     if (i < 0)
         throw Error(path_.string() + ": no field named " + std::string(name));
     return fields_[i];
@@ -246,11 +281,18 @@ std::uint32_t Table::recnoAtOrder(std::uint32_t position) const
     return order_ ? order_->recnoAt(position) : position + 1;
 }
 
+// The cursor asks for its own position on every step, so the last position
+// found is kept and checked before a search: it is right whenever the cursor
+// moved by a step or the table did not change under it.
 std::optional<std::uint32_t> Table::orderPosition(std::uint32_t recno) const
 {
     if (recno == 0 || recno > recordCount_)
         return std::nullopt;
-    return order_ ? order_->positionOf(recno) : recno - 1;
+    if (!order_)
+        return recno - 1;
+    if (positionHint_ >= order_->size() || order_->recnoAt(positionHint_) != recno)
+        positionHint_ = order_->positionOf(recno);
+    return positionHint_;
 }
 
 void Table::setFilter(Filter filter)
@@ -334,8 +376,10 @@ std::uint32_t Table::scan(std::int64_t position, int direction) const
     const auto size = static_cast<std::int64_t>(orderSize());
     for (; position >= 0 && position < size; position += direction) {
         const std::uint32_t r = recnoAtOrder(static_cast<std::uint32_t>(position));
-        if (visible(r))
+        if (visible(r)) {
+            positionHint_ = static_cast<std::uint32_t>(position);
             return r;
+        }
     }
     return 0;
 }
@@ -358,6 +402,15 @@ void Table::last()
     loadBuffer();
 }
 
+// A walk in a tag's order reads records from all over memory: each step asks
+// for the record the next step in the same direction will read.
+void Table::prefetchNeighbour(int direction) const
+{
+    const std::int64_t position = std::int64_t(positionHint_) + direction;
+    if (position >= 0 && position < std::int64_t(orderSize()))
+        prefetch(recordData(recnoAtOrder(static_cast<std::uint32_t>(position))), recordLength_);
+}
+
 void Table::next()
 {
     leaveEditState();
@@ -368,6 +421,7 @@ void Table::next()
     } else {
         current_ = found;
         bof_ = eof_ = false;
+        prefetchNeighbour(+1);
     }
     loadBuffer();
 }
@@ -382,6 +436,7 @@ void Table::prior()
     } else {
         current_ = found;
         bof_ = eof_ = false;
+        prefetchNeighbour(-1);
     }
     loadBuffer();
 }

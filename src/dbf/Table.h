@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BulkBuffer.h"
 #include "Field.h"
 #include "File.h"
 #include "RecordView.h"
@@ -34,13 +35,17 @@ public:
     enum class Access { ReadWrite, ReadOnly };
     enum class State { Browse, Edit, Insert };
 
-    // Creates a new, empty table file (an existing file is an error).
+    // Creates a new, empty table file (an existing file is an error). It is
+    // written under a temporary name and renamed into place, so no empty or
+    // half-written file is ever left under the table's name.
     static void create(const std::filesystem::path& path, FieldList fields);
 
     // Opens a table exclusively: a second open of the same file, from this or
     // another process, fails with InUseError. ReadOnly takes a shared lock and
     // never writes. A header count smaller than the complete records present is
-    // repaired on a ReadWrite open and reported by repairedFrom().
+    // repaired on a ReadWrite open and reported by repairedFrom(). A damaged
+    // file, one without fields and one holding more records than the header
+    // can count are refused with an Error naming the file.
     static std::unique_ptr<Table> open(const std::filesystem::path& path,
                                        Access access = Access::ReadWrite);
     ~Table();
@@ -161,6 +166,11 @@ public:
     using PostHook = std::function<void(Table&)>;
     void setBeforePost(PostHook hook) { beforePost_ = std::move(hook); }
 
+    // Every write below that fails throws an Error naming the file and leaves
+    // the table as before it: the file as far as the disk allows, and the
+    // records, count, tags, state and buffer exactly. A failed post stays in
+    // Edit or Insert, so it can be tried again.
+    //
     // Direct writes of the record buffer: no post hooks, no flush.
     void appendRecord(); // appends the buffer as a new record and goes there
     void writeRecord();  // rewrites the current record in place
@@ -173,8 +183,8 @@ public:
     // the old one, so a crash in the middle loses nothing.
     void pack();
     void zap();
-    // Appends every record of another DBF file, matching fields by name.
-    // Returns the number of records appended.
+    // Appends every record of another DBF file, matching fields by name, all
+    // of them or none. Returns the number of records appended.
     std::uint32_t appendFrom(const std::filesystem::path& source);
     void flush();
 
@@ -187,15 +197,23 @@ private:
     const char* recordData(std::uint32_t recno) const;
     void requireWritable(const char* what) const;
     void loadBuffer();
-    void writeHeader();
-    void writeRecordAt(std::uint32_t recno, const char* data);
-    std::uint32_t appendRaw(const char* data);
+    // Writes to the file. Each one that fails puts back what it had written
+    // (as far as the disk lets it) and throws; none of them touches memory.
+    void writeHeaderCount(std::uint32_t count);
+    void writeRecordToFile(std::uint32_t recno, const char* record, bool flush);
+    void appendToFile(const char* records, std::uint32_t count, bool flush);
+    // Takes a write into memory, records and tags, once the file holds it.
+    // The room is reserved before the file is written, so these cannot fail.
+    void reserveForAppend(std::uint32_t count);
+    void commitRecord(std::uint32_t recno, const char* record);
+    std::uint32_t commitAppended(const char* records, std::uint32_t count);
     void rewriteFile(const std::vector<std::uint32_t>& keep);
     bool visible(std::uint32_t recno) const;
     std::uint32_t orderSize() const;
     std::uint32_t recnoAtOrder(std::uint32_t position) const;
     std::optional<std::uint32_t> orderPosition(std::uint32_t recno) const;
     std::uint32_t scan(std::int64_t position, int direction) const;
+    void prefetchNeighbour(int direction) const;
     void leaveEditState();
     Index* findIndex(std::string_view tagName) const;
     const Index& requireIndex(std::string_view tagName) const;
@@ -209,11 +227,12 @@ private:
     Access access_ = Access::ReadWrite;
     File file_;
     FieldList fields_;
+    FieldLookup fieldLookup_;
     int recordLength_ = 0;
     int headerLength_ = 0;
     std::uint32_t recordCount_ = 0;
     std::optional<std::uint32_t> repairedFrom_;
-    std::vector<char> data_; // every record, in record order
+    BulkBuffer data_; // every record, in record order
     std::vector<char> buffer_;
     bool bufferDirty_ = false;
     std::uint32_t current_ = 0;
@@ -224,6 +243,7 @@ private:
     Index* order_ = nullptr;
     std::string orderName_;
     Filter filter_;
+    mutable std::uint32_t positionHint_ = 0; // see orderPosition()
     mutable std::vector<std::uint32_t> visible_;
     mutable bool visibleValid_ = false;
     PostHook beforePost_;

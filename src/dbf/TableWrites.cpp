@@ -37,7 +37,8 @@ std::string formatNumber(const FieldDef& f, double value)
 void storeBytes(char* buffer, const FieldDef& f, std::string_view bytes)
 {
     const std::size_t n = std::min(bytes.size(), std::size_t(f.width));
-    std::memcpy(buffer + f.offset, bytes.data(), n);
+    if (n > 0) // an empty view may have no bytes at all to copy from
+        std::memcpy(buffer + f.offset, bytes.data(), n);
     std::memset(buffer + f.offset + n, ' ', f.width - n);
 }
 
@@ -188,16 +189,86 @@ void Table::blankBuffer()
 
 // --- Low-level writes ------------------------------------------------------
 
-void Table::writeHeader()
+namespace
 {
-    const std::vector<char> stamp = Header::updateStamp(recordCount_);
+
+// Runs `undo` after a failed write, as far as the disk lets it: the error the
+// caller reports is the first one, so a second failure is dropped here.
+template <typename Undo> void tryToUndo(Undo undo) noexcept
+{
+    try {
+        undo();
+    } catch (...) {
+    }
+}
+
+// A failed write reported with what it means for the user's data.
+[[noreturn]] void rethrowWith(const Error& error, const char* consequence)
+{
+    throw Error(std::string(error.what()) + ". " + consequence);
+}
+
+} // namespace
+
+void Table::writeHeaderCount(std::uint32_t count)
+{
+    const std::vector<char> stamp = Header::updateStamp(count);
     file_.writeAt(1, stamp.data(), stamp.size());
 }
 
-void Table::writeRecordAt(std::uint32_t recno, const char* record)
+void Table::writeRecordToFile(std::uint32_t recno, const char* record, bool flush)
 {
     const std::uint64_t offset = headerLength_ + std::uint64_t(recno - 1) * recordLength_;
-    file_.writeAt(offset, record, recordLength_);
+    try {
+        file_.writeAt(offset, record, recordLength_);
+        if (flush)
+            file_.syncData();
+    } catch (...) {
+        tryToUndo([&] {
+            file_.writeAt(offset, recordData(recno), recordLength_);
+            if (flush)
+                file_.syncData();
+        });
+        throw;
+    }
+}
+
+// The records go down first, with the end-of-file byte after them, and the
+// header counts them after: a crash in between leaves records that the next
+// open counts. A failure takes the header count back first, so the file never
+// claims a record it may not hold in full, then cuts the file where it ended.
+void Table::appendToFile(const char* records, std::uint32_t count, bool flush)
+{
+    const std::uint64_t end = headerLength_ + std::uint64_t(recordCount_) * recordLength_;
+    std::vector<char> bytes(records, records + std::size_t(count) * recordLength_);
+    bytes.push_back(Header::kEndOfFile);
+    try {
+        file_.writeAt(end, bytes.data(), bytes.size());
+        writeHeaderCount(recordCount_ + count);
+        if (flush)
+            file_.syncData();
+    } catch (...) {
+        tryToUndo([&] { writeHeaderCount(recordCount_); });
+        tryToUndo([&] {
+            const char eof = Header::kEndOfFile;
+            file_.writeAt(end, &eof, 1);
+            file_.truncate(end + 1);
+            if (flush)
+                file_.syncData();
+        });
+        throw;
+    }
+}
+
+void Table::reserveForAppend(std::uint32_t count)
+{
+    data_.reserve(data_.size() + std::size_t(count) * recordLength_);
+    for (auto& index : indexes_)
+        index->reserve(recordCount_ + count);
+}
+
+void Table::commitRecord(std::uint32_t recno, const char* record)
+{
     char* stored = data_.data() + std::size_t(recno - 1) * recordLength_;
     std::memcpy(stored, record, recordLength_);
     for (auto& index : indexes_)
@@ -205,20 +276,17 @@ void Table::writeRecordAt(std::uint32_t recno, const char* record)
     invalidateVisible();
 }
 
-std::uint32_t Table::appendRaw(const char* record)
+std::uint32_t Table::commitAppended(const char* records, std::uint32_t count)
 {
-    const std::uint32_t recno = recordCount_ + 1;
-    std::vector<char> bytes(record, record + recordLength_);
-    bytes.push_back(Header::kEndOfFile);
-    file_.writeAt(headerLength_ + std::uint64_t(recordCount_) * recordLength_, bytes.data(),
-                  bytes.size());
-    data_.insert(data_.end(), record, record + recordLength_);
-    recordCount_ = recno;
-    writeHeader();
-    for (auto& index : indexes_)
-        index->insert(recno, data_.data() + std::size_t(recno - 1) * recordLength_);
+    const std::uint32_t first = recordCount_ + 1;
+    data_.append(records, std::size_t(count) * recordLength_);
+    recordCount_ += count;
+    for (auto& index : indexes_) {
+        for (std::uint32_t recno = first; recno <= recordCount_; ++recno)
+            index->insert(recno, recordData(recno));
+    }
     invalidateVisible();
-    return recno;
+    return recordCount_;
 }
 
 // --- Data-aware editing ----------------------------------------------------
@@ -244,6 +312,8 @@ void Table::append()
     state_ = State::Insert;
 }
 
+// A post that fails leaves the table as it was before it, still in Edit or
+// Insert with the buffer as the user filled it, so Save can be tried again.
 void Table::post()
 {
     if (state_ == State::Browse)
@@ -251,11 +321,18 @@ void Table::post()
     requireWritable("save");
     if (beforePost_)
         beforePost_(*this);
-    if (state_ == State::Edit)
-        writeRecordAt(current_, buffer_.data());
-    else
-        current_ = appendRaw(buffer_.data());
-    file_.syncData();
+    try {
+        if (state_ == State::Edit) {
+            writeRecordToFile(current_, buffer_.data(), true);
+            commitRecord(current_, buffer_.data());
+        } else {
+            reserveForAppend(1);
+            appendToFile(buffer_.data(), 1, true);
+            current_ = commitAppended(buffer_.data(), 1);
+        }
+    } catch (const Error& e) {
+        rethrowWith(e, "The record was not saved.");
+    }
     state_ = State::Browse;
     bof_ = eof_ = false;
     bufferDirty_ = false;
@@ -270,7 +347,13 @@ void Table::cancel()
 void Table::appendRecord()
 {
     requireWritable("append");
-    current_ = appendRaw(buffer_.data());
+    try {
+        reserveForAppend(1);
+        appendToFile(buffer_.data(), 1, false);
+    } catch (const Error& e) {
+        rethrowWith(e, "The record was not added.");
+    }
+    current_ = commitAppended(buffer_.data(), 1);
     state_ = State::Browse;
     bof_ = eof_ = false;
     bufferDirty_ = false;
@@ -281,22 +364,36 @@ void Table::writeRecord()
     requireWritable("write");
     if (current_ == 0)
         throw Error(path_.string() + ": no record to write");
-    writeRecordAt(current_, buffer_.data());
+    try {
+        writeRecordToFile(current_, buffer_.data(), false);
+    } catch (const Error& e) {
+        rethrowWith(e, "The record was not saved.");
+    }
+    commitRecord(current_, buffer_.data());
     state_ = State::Browse;
     bufferDirty_ = false;
 }
 
 void Table::setDeleted(bool deleted)
 {
-    buffer_[0] = deleted ? '*' : ' ';
-    if (state_ != State::Browse)
+    const char flag = deleted ? '*' : ' ';
+    if (state_ != State::Browse) {
+        buffer_[0] = flag;
         return;
+    }
     requireWritable("delete");
     if (current_ == 0)
         throw Error(path_.string() + ": no record to delete");
     std::vector<char> record(recordData(current_), recordData(current_) + recordLength_);
-    record[0] = buffer_[0];
-    writeRecordAt(current_, record.data());
+    record[0] = flag;
+    try {
+        writeRecordToFile(current_, record.data(), false);
+    } catch (const Error& e) {
+        rethrowWith(e, deleted ? "The record was not marked deleted."
+                               : "The record's deletion mark stays.");
+    }
+    commitRecord(current_, record.data());
+    buffer_[0] = flag;
 }
 
 void Table::toggleDeleted()
@@ -317,33 +414,37 @@ void Table::rewriteFile(const std::vector<std::uint32_t>& keep)
     requireWritable("rewrite");
     if (state_ != State::Browse)
         cancel();
-    const std::filesystem::path temporary = path_.string() + ".new";
-    std::filesystem::remove(temporary);
-    std::vector<char> records;
+    BulkBuffer records;
     records.reserve(keep.size() * recordLength_);
     for (std::uint32_t recno : keep)
-        records.insert(records.end(), recordData(recno), recordData(recno) + recordLength_);
+        records.append(recordData(recno), recordLength_);
+    std::vector<char> bytes = Header::build(fields_, static_cast<std::uint32_t>(keep.size()));
+    const int headerLength = static_cast<int>(bytes.size());
+    bytes.insert(bytes.end(), records.data(), records.data() + records.size());
+    bytes.push_back(Header::kEndOfFile);
+    File file = File::createTemporary(path_);
     try {
-        File file = File::create(temporary);
-        std::vector<char> bytes = Header::build(fields_, static_cast<std::uint32_t>(keep.size()));
-        bytes.insert(bytes.end(), records.begin(), records.end());
-        bytes.push_back(Header::kEndOfFile);
         file.writeAt(0, bytes.data(), bytes.size());
         file.syncData();
-        std::filesystem::rename(temporary, path_);
-        file_ = std::move(file);
-        headerLength_ = static_cast<int>(bytes.size() - records.size() - 1);
-    } catch (...) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw;
+        file.renameTo(path_, File::Replace::Yes);
+    } catch (const Error& e) {
+        file.discard();
+        rethrowWith(e, "The table stays as it was.");
     }
+    // From the rename on the new file is the table, whatever follows.
+    file_ = std::move(file);
+    headerLength_ = headerLength;
     data_ = std::move(records);
     recordCount_ = static_cast<std::uint32_t>(keep.size());
     for (auto& index : indexes_)
         index->build(data_.data(), recordCount_, recordLength_);
     invalidateVisible();
     first();
+    try {
+        File::syncFolderOf(path_);
+    } catch (const Error& e) {
+        rethrowWith(e, "The table is rewritten, but a power cut could still undo that.");
+    }
 }
 
 void Table::pack()
@@ -366,6 +467,8 @@ void Table::copyStructureTo(const std::filesystem::path& target) const
     create(target, fields_);
 }
 
+// Every record is converted before any is written, so a value that cannot be
+// converted and a failed write alike leave the table as it was.
 std::uint32_t Table::appendFrom(const std::filesystem::path& sourcePath)
 {
     requireWritable("append");
@@ -378,24 +481,30 @@ std::uint32_t Table::appendFrom(const std::filesystem::path& sourcePath)
         if (s >= 0)
             pairs.emplace_back(&f, &source->fields()[s]);
     }
-    std::vector<char> record(recordLength_);
     const std::uint32_t count = source->recordCount();
+    std::vector<char> records(std::size_t(count) * recordLength_, ' ');
     for (std::uint32_t r = 1; r <= count; ++r) {
         const char* from = source->recordData(r);
-        std::fill(record.begin(), record.end(), ' ');
+        char* record = records.data() + std::size_t(r - 1) * recordLength_;
         record[0] = from[0] == '*' ? '*' : ' ';
         for (const auto& [target, src] : pairs) {
             try {
-                convertInto(record.data(), *target, *src,
-                            {from + src->offset, std::size_t(src->width)});
+                convertInto(record, *target, *src, {from + src->offset, std::size_t(src->width)});
             } catch (const Error& e) {
                 throw Error(sourcePath.string() + ", record " + std::to_string(r) + ": " +
                             e.what());
             }
         }
-        appendRaw(record.data());
     }
-    flush();
+    if (count > 0) {
+        try {
+            reserveForAppend(count);
+            appendToFile(records.data(), count, true);
+        } catch (const Error& e) {
+            rethrowWith(e, "No record was appended.");
+        }
+        commitAppended(records.data(), count);
+    }
     first();
     return count;
 }

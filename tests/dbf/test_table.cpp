@@ -1,11 +1,15 @@
 #include "TableFixtures.h"
 #include "TempDir.h"
 
+#include "dbf/Codepage437.h"
 #include "dbf/Error.h"
 #include "dbf/Table.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <numeric>
+#include <random>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -171,6 +175,49 @@ TEST_F(TableTest, ShowEntryJumpHeightTagsOrderBySortKeyHeightAndRecord)
     EXPECT_EQ(walk(*t), (std::vector<std::uint32_t>{2, 5, 1, 3, 4, 6}));
 }
 
+TEST_F(TableTest, TagsOrderByWholeKeyThenRecordInEitherDirection)
+{
+    using dbf::FieldType;
+    auto t = fresh({{"code", FieldType::Character, 3}, {"name", FieldType::Character, 30}});
+    // Few distinct values, so that keys share long runs of bytes and tie often.
+    std::mt19937 random(11);
+    const char* parts[] = {"", "a", "ab", "b", "\x81", "ba"}; // 0x81: a byte above 127
+    for (int i = 0; i < 600; ++i) {
+        t->blankBuffer();
+        t->setText("code", std::string(parts[random() % 3]));
+        std::string name;
+        for (int k = random() % 12; k > 0; --k)
+            name += parts[random() % 6];
+        t->setText("name", dbf::cp437::toUtf8(name));
+        t->appendRecord();
+    }
+    for (const char* expression : {"code", "name", "code+name", "name+code"}) {
+        for (const bool descending : {false, true}) {
+            SCOPED_TRACE(std::string(expression) + (descending ? " descending" : ""));
+            t->setTags({{"probe", expression, descending}});
+            const auto key = [&](std::uint32_t r) {
+                const auto view = t->record(r);
+                const std::string code(view.bytes().substr(1, 3));
+                const std::string name(view.bytes().substr(4, 30));
+                const std::string e = expression;
+                return e == "code"        ? code
+                       : e == "name"      ? name
+                       : e == "code+name" ? code + name
+                                          : name + code;
+            };
+            std::vector<std::uint32_t> expected(t->recordCount());
+            std::iota(expected.begin(), expected.end(), 1u);
+            std::stable_sort(expected.begin(), expected.end(),
+                             [&](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
+            if (descending)
+                std::reverse(expected.begin(), expected.end());
+            ASSERT_EQ(t->recordsInOrder("probe"), expected);
+            t->setOrder("probe");
+            ASSERT_EQ(walk(*t), expected);
+        }
+    }
+}
+
 TEST_F(TableTest, PartialKeyFindTakesTheFirstMatchAndStaysWhenNoneMatches)
 {
     auto t = fresh();
@@ -253,7 +300,6 @@ TEST_F(TableTest, DeletedRecordsStayVisibleUntilAFilterHidesThemOrAPackRemovesTh
     t.reset();
     auto reopened = Table::open(file);
     EXPECT_EQ(reopened->recordCount(), 2u);
-    EXPECT_FALSE(std::filesystem::exists(file.string() + ".new"));
 }
 
 TEST_F(TableTest, ZapEmptiesTheTableAndKeepsItsFields)
@@ -310,6 +356,46 @@ TEST_F(TableTest, CopyStructureWritesAnEmptyTableWithTheSameFields)
     EXPECT_EQ(c->recordCount(), 0u);
     EXPECT_EQ(c->fields(), t->fields());
     EXPECT_EQ(c->recordLength(), t->recordLength());
+}
+
+TEST_F(TableTest, CreateRefusesAnExistingFileAndLeavesItAsItWas)
+{
+    for (const std::vector<char>& existing :
+         {std::vector<char>{}, std::vector<char>{'o', 'l', 'd'}}) {
+        writeBytes(file, existing);
+        try {
+            Table::create(file, allTypesFields());
+            FAIL() << "created over an existing file";
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find("dogs.dbf: a file of that name exists"),
+                      std::string::npos)
+                << e.what();
+        }
+        EXPECT_EQ(readBytes(file), existing);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << "a temporary is left beside the table";
+    }
+}
+
+TEST_F(TableTest, PackAndZapWriteUnderTemporaryNamesOfTheirOwn)
+{
+    auto t = fresh();
+    addRecord(*t, {{"name", "a"}});
+    // What a pack killed by an earlier version, or another program, left.
+    const auto stale = dir / "dogs.dbf.new";
+    writeBytes(stale, {'s', 't', 'a', 'l', 'e'});
+    t->setDeleted(true);
+    t->pack();
+    addRecord(*t, {{"name", "b"}});
+    t->zap();
+    EXPECT_EQ(readBytes(stale), (std::vector<char>{'s', 't', 'a', 'l', 'e'}));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"dogs.dbf", "dogs.dbf.new"}));
 }
 
 TEST_F(TableTest, ASecondOpenIsRefusedInThisProcessAndAnother)
@@ -389,7 +475,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"CountLargerThanData", [](auto& b) { b[4] = 9; }, "holds only"},
                       Damage{"NoTerminator", [](auto& b) { b[32 + 5 * 32] = 'x'; }, "terminator"},
                       Damage{"HeaderLengthBeyondFile", [](auto& b) { b[9] = 0x7F; },
-                             "larger than the file"}),
+                             "larger than the file"},
+                      // Without fields the end-of-file byte would count as a record.
+                      Damage{"NoFields", [](auto& b) { b[32] = 0x0D; }, "no fields"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(TableTest, AHeaderCountBehindTheRecordsIsRepairedOnAWritableOpen)
@@ -417,4 +505,93 @@ TEST_F(TableTest, AHeaderCountBehindTheRecordsIsRepairedOnAWritableOpen)
     auto t = Table::open(file);
     EXPECT_FALSE(t->repairedFrom().has_value());
     EXPECT_EQ(t->recordCount(), 3u);
+}
+
+TEST_F(TableTest, AFileHoldingMoreRecordsThanTheHeaderCanCountIsRefusedAndLeftAlone)
+{
+    using dbf::FieldType;
+    fresh({{"flag", FieldType::Character, 1}}).reset();
+    // Two-byte records: 2^32 of them are 8 GiB, made as a sparse file.
+    const std::uint64_t size = 32 + 32 + 1 + 2 * (std::uint64_t(1) << 32) + 1;
+    std::filesystem::resize_file(file, size);
+    for (const auto access : {Table::Access::ReadWrite, Table::Access::ReadOnly}) {
+        try {
+            Table::open(file, access);
+            FAIL() << "opened a file whose record count does not fit the header";
+        } catch (const Error& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find("dogs.dbf"), std::string::npos) << message;
+            EXPECT_NE(message.find("more than a table can count"), std::string::npos) << message;
+        }
+        EXPECT_EQ(std::filesystem::file_size(file), size);
+    }
+}
+
+TEST_F(TableTest, AppendFromTurnsTextIntoDatesAndBlanksWhatIsNoDate)
+{
+    using dbf::FieldType;
+    const auto source = dir / "old.dbf";
+    Table::create(source, {{"born", FieldType::Character, 10}});
+    {
+        auto s = Table::open(source);
+        for (const char* born : {"20061014", "", "14.10.2006"})
+            addRecord(*s, {{"born", born}});
+    }
+    auto t = fresh();
+    ASSERT_EQ(t->appendFrom(source), 3u);
+    EXPECT_EQ(t->record(1).date("born"), ymd(2006, 10, 14));
+    EXPECT_EQ(t->record(2).raw("born"), "        ");
+    EXPECT_EQ(t->record(3).raw("born"), "        ");
+}
+
+// Field names are code page 437 in the file, UTF-8 in the program, and use the
+// whole name area of a descriptor, 11 bytes.
+class FieldNames : public TableTest
+{
+protected:
+    static constexpr std::size_t kNameArea = 32;
+
+    std::string storedName(const std::filesystem::path& path) const
+    {
+        const auto bytes = readBytes(path);
+        return std::string(bytes.data() + kNameArea, strnlen(bytes.data() + kNameArea, 11));
+    }
+};
+
+TEST_F(FieldNames, AreReadAsUtf8AndWrittenBackAsCodePage437OnEveryRewrite)
+{
+    using dbf::FieldType;
+    for (const std::string stored : {std::string("gr\x94\xe1"
+                                                 "e"),
+                                     std::string("abcdefghijk")}) {
+        SCOPED_TRACE(stored);
+        std::filesystem::remove(file);
+        fresh({{"xxxxx", FieldType::Character, 4}, {"other", FieldType::Character, 2}}).reset();
+        auto bytes = readBytes(file);
+        std::memcpy(bytes.data() + kNameArea, stored.data(), stored.size());
+        writeBytes(file, bytes);
+
+        auto t = Table::open(file);
+        const std::string name = stored.size() == 11 ? stored : "größe";
+        EXPECT_EQ(t->fields()[0].name, name);
+        EXPECT_EQ(t->fieldIndex(stored.size() == 11 ? "ABCDEFGHIJK" : "GRößE"), 0);
+        addRecord(*t, {{name, "x"}});
+        t->copyStructureTo(dir / "copy.dbf");
+        EXPECT_EQ(storedName(dir / "copy.dbf"), stored);
+        std::filesystem::remove(dir / "copy.dbf");
+        t->pack();
+        EXPECT_EQ(storedName(file), stored);
+        t->zap();
+        EXPECT_EQ(storedName(file), stored);
+    }
+}
+
+TEST_F(FieldNames, ThatCodePage437CannotHoldOrTooLongAreRefused)
+{
+    using dbf::FieldType;
+    for (const char* name : {"price€", "abcdefghijkl", ""}) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(Table::create(file, {{name, FieldType::Character, 4}}), Error);
+        EXPECT_FALSE(std::filesystem::exists(file));
+    }
 }
