@@ -12,6 +12,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <iostream>
 
 namespace
@@ -140,8 +141,14 @@ int dumpCommand(CliContext& context)
     if (tag) {
         if (!schema)
             throw UsageError("dump: --tag needs a table name, not a file");
-        table->setTags(schema->tags);
-        table->setOrder(*tag);
+        // Only the tag asked for is built: a dump walks one order.
+        const auto named =
+            std::find_if(schema->tags.begin(), schema->tags.end(),
+                         [&](const dbf::TagDef& t) { return dbf::sameName(t.name, *tag); });
+        if (named == schema->tags.end())
+            throw dbf::Error(file.toStdString() + ": no tag named " + *tag);
+        table->addTag(*named);
+        table->setOrder(named->name);
     } else if (order) {
         table->addTag({"dumporder", *order, descending});
         table->setOrder("dumporder");

@@ -18,26 +18,24 @@ std::string csvField(const std::string& value)
     return quoted + '"';
 }
 
-std::string dumpValue(const dbf::Table& table, const dbf::FieldDef& field)
+std::string dumpValue(const dbf::RecordView& record, const dbf::FieldDef& field, int position)
 {
     switch (field.type) {
     case dbf::FieldType::Numeric: {
-        const std::string raw = table.raw(field.name);
-        const auto first = raw.find_first_not_of(' ');
-        return first == std::string::npos
-                   ? std::string()
-                   : raw.substr(first, raw.find_last_not_of(' ') - first + 1);
+        std::string text = record.text(position);
+        text.erase(0, text.find_first_not_of(' '));
+        return text;
     }
     case dbf::FieldType::Logical:
-        return table.logical(field.name) ? "T" : "F";
+        return record.logical(position) ? "T" : "F";
     default:
-        return table.text(field.name);
+        return record.text(position);
     }
 }
 
 } // namespace
 
-void dumpTableCsv(dbf::Table& table, bool withDeleted, std::ostream& out)
+void dumpTableCsv(const dbf::Table& table, bool withDeleted, std::ostream& out)
 {
     std::string line;
     if (withDeleted)
@@ -48,16 +46,18 @@ void dumpTableCsv(dbf::Table& table, bool withDeleted, std::ostream& out)
         line += csvField(f.name);
     }
     out << line << "\r\n";
-    for (table.first(); !table.eof(); table.next()) {
-        if (table.deleted() && !withDeleted)
+    const dbf::FieldList& fields = table.fields();
+    for (std::uint32_t recno : table.recordsInOrder(table.order())) {
+        const dbf::RecordView record = table.record(recno);
+        if (record.deleted() && !withDeleted)
             continue;
-        line = withDeleted ? (table.deleted() ? "*" : "") : "";
+        line = withDeleted ? (record.deleted() ? "*" : "") : "";
         bool firstColumn = !withDeleted;
-        for (const auto& f : table.fields()) {
+        for (std::size_t i = 0; i < fields.size(); ++i) {
             if (!firstColumn)
                 line += ',';
             firstColumn = false;
-            line += csvField(dumpValue(table, f));
+            line += csvField(dumpValue(record, fields[i], int(i) + 1));
         }
         out << line << "\r\n";
     }

@@ -8,4 +8,4 @@
 // field names in lower case, then one row per record in the table's current
 // order. Deleted records are left out unless `withDeleted`, which adds a first
 // column `deleted` holding "*" for a deleted record.
-void dumpTableCsv(dbf::Table& table, bool withDeleted, std::ostream& out);
+void dumpTableCsv(const dbf::Table& table, bool withDeleted, std::ostream& out);
