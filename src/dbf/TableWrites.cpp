@@ -281,7 +281,14 @@ std::uint32_t Table::commitAppended(const char* records, std::uint32_t count)
     const std::uint32_t first = recordCount_ + 1;
     data_.append(records, std::size_t(count) * recordLength_);
     recordCount_ += count;
+    // Placing a record in a tag moves the tag's later entries along, so many
+    // records at once (an append-from) are quicker sorted in afresh.
+    const bool rebuild = count > 64;
     for (auto& index : indexes_) {
+        if (rebuild) {
+            index->build(data_.data(), recordCount_, recordLength_);
+            continue;
+        }
         for (std::uint32_t recno = first; recno <= recordCount_; ++recno)
             index->insert(recno, recordData(recno));
     }

@@ -595,3 +595,30 @@ TEST_F(FieldNames, ThatCodePage437CannotHoldOrTooLongAreRefused)
         EXPECT_FALSE(std::filesystem::exists(file));
     }
 }
+
+// Many records at once are sorted into the tags afresh, few are placed one by
+// one: either way every tag orders the old and the new records together.
+TEST_F(TableTest, AppendFromKeepsTheTagsInOrderForFewAndManyRecords)
+{
+    for (const int appended : {3, 500}) {
+        const auto source = dir / ("batch" + std::to_string(appended) + ".dbf");
+        Table::create(source, {{"name", dbf::FieldType::Character, 20}});
+        {
+            auto s = Table::open(source);
+            for (int i = 0; i < appended; ++i)
+                addRecord(*s, {{"name", "N" + std::to_string((i * 7919) % 1000)}});
+        }
+        auto t = fresh();
+        t->addTag({"byname", "upper(name)"});
+        addRecord(*t, {{"name", "N500"}});
+        t->appendFrom(source);
+        t->setOrder("byname");
+        std::vector<std::string> names;
+        for (std::uint32_t recno : walk(*t))
+            names.push_back(t->record(recno).text("name"));
+        ASSERT_EQ(names.size(), std::size_t(appended + 1)) << appended;
+        EXPECT_TRUE(std::is_sorted(names.begin(), names.end())) << appended;
+        t.reset();
+        std::filesystem::remove(file);
+    }
+}
