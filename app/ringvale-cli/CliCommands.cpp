@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "DemoCommand.h"
 #include "PrintJobs.h"
 #include "RootCommands.h"
 #include "ShowCommands.h"
@@ -32,6 +33,10 @@ const std::vector<CliCommand>& cliCommands()
          "[--offer T:FLAG,...] [--obed-event T:NUMBER,...] [--rally-event T:NUMBER,...]",
          "create a show as the show dates window's first save does; prints its number and file",
          showCommand},
+        {"demo", "demo [--entries N] [--dogs N] [--seed S]",
+         "add a sample show of invented exhibitors (200 entries, 1,000 dogs and seed 1 unless "
+         "given); prints \"show N: E entries, D dogs, O owners\"",
+         demoCommand},
         {"help", "help [COMMAND]", "show every command, or one command's usage", helpCommand},
     };
     return commands;

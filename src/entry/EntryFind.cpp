@@ -56,11 +56,10 @@ EntryFind::Outcome EntryFind::find(dbf::Table& entries, Messages& messages)
         messages.inform(kCannotFindByHeight);
         return Outcome::Refused;
     }
-    const std::optional<QString> typed =
-        messages.input(QStringLiteral("Find Record"),
-                       QStringLiteral("Enter ") + *label(entries.order()) +
-                           QStringLiteral(" to find: "),
-                       lastSearch_.leftJustified(20, u' '));
+    const std::optional<QString> typed = messages.input(
+        QStringLiteral("Find Record"),
+        QStringLiteral("Enter ") + *label(entries.order()) + QStringLiteral(" to find: "),
+        lastSearch_.leftJustified(20, u' '));
     if (!typed)
         return Outcome::Cancelled;
     return findText(entries, messages, *typed);
@@ -112,8 +111,7 @@ EntryFind::Outcome EntryFind::findRecordNumber(dbf::Table& entries, Messages& me
     return Outcome::Found;
 }
 
-EntryFind::Outcome EntryFind::findKey(dbf::Table& entries, Messages& messages,
-                                      const QString& label)
+EntryFind::Outcome EntryFind::findKey(dbf::Table& entries, Messages& messages, const QString& label)
 {
     const std::uint32_t startedAt = entries.recno();
     bool found = false;

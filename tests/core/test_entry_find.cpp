@@ -67,9 +67,8 @@ TEST_F(EntryFindTest, TheDeskFindsTheFirstKeyBeginningWithTheText)
         } else {
             EXPECT_EQ(outcome, EntryFind::Outcome::NotFound) << c.tag;
             EXPECT_EQ(entries().recno(), 1u) << "back where the find began";
-            EXPECT_EQ(fixture.messages.texts,
-                      QStringList{QString("Could not find ") + c.label + " " +
-                                  QString(c.typed).toUpper()});
+            EXPECT_EQ(fixture.messages.texts, QStringList{QString("Could not find ") + c.label +
+                                                          " " + QString(c.typed).toUpper()});
         }
     }
 }
