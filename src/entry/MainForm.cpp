@@ -1,5 +1,6 @@
 #include "entry/MainForm.h"
 
+#include "entry/EntryDeskWidget.h"
 #include "entry/Hint.h"
 #include "storage/CommandGuard.h"
 #include "storage/DefaultsForm.h"
@@ -295,12 +296,57 @@ void TMainForm::setCloseShowBeforePreferences(std::function<void()> closeShow)
     closeShowBeforePreferences_ = std::move(closeShow);
 }
 
+void TMainForm::setEntryDesk(EntryDeskWidget* desk)
+{
+    desk_ = desk;
+    pages_->addWidget(desk);
+    const std::pair<EntryButton, void (EntryDeskWidget::*)()> handlers[] = {
+        {EntryButton::First, &EntryDeskWidget::goFirst},
+        {EntryButton::Prior, &EntryDeskWidget::goPrior},
+        {EntryButton::Next, &EntryDeskWidget::goNext},
+        {EntryButton::Last, &EntryDeskWidget::goLast},
+        {EntryButton::Add, &EntryDeskWidget::add},
+        {EntryButton::Edit, &EntryDeskWidget::edit},
+        {EntryButton::Delete, &EntryDeskWidget::toggleDeleted},
+        {EntryButton::Save, &EntryDeskWidget::save},
+        {EntryButton::Cancel, &EntryDeskWidget::cancel},
+        {EntryButton::Find, &EntryDeskWidget::find},
+    };
+    for (const auto& [id, handler] : handlers)
+        connect(button(id), &QAbstractButton::clicked, desk, handler);
+    connect(desk, &EntryDeskWidget::editingChanged, this, &TMainForm::showEntryButtons);
+    connect(desk, &EntryDeskWidget::recordStatusChanged, recordPanel_, &QLabel::setText);
+    connect(desk, &EntryDeskWidget::orderStatusChanged, orderPanel_, &QLabel::setText);
+    connect(desk, &EntryDeskWidget::focusButton, this,
+            [this](EntryButton id) { button(id)->setFocus(); });
+    connect(this, &TMainForm::entryHooksDetached, desk, &EntryDeskWidget::detach);
+    connect(this, &TMainForm::entryHooksReattached, desk, &EntryDeskWidget::reattach);
+}
+
+// While an entry is browsed the navigator, Add, Edit, Delete and Find work;
+// while one is edited or added only Save and Cancel do.
+void TMainForm::showEntryButtons(bool editing)
+{
+    for (const EntryButtonEntry& entry : entryButtons()) {
+        if (!worksOnEntries(entry.id))
+            continue;
+        const bool saveOrCancel = entry.id == EntryButton::Save || entry.id == EntryButton::Cancel;
+        button(entry.id)->setEnabled(showOpen_ && (saveOrCancel ? editing : !editing));
+    }
+}
+
 void TMainForm::showShowOpenState(int showNumber, const QString& showDateText)
 {
     showOpen_ = true;
     setWindowTitle(QStringLiteral("Ringvale  --  Show Date of ") + showDateText);
     refreshMenus();
     showPanel_->setText(QStringLiteral("Show #  ") + QString::number(showNumber));
+    if (desk_) {
+        pages_->setCurrentWidget(desk_);
+        action(MenuAction::OrderLastName)->setChecked(true);
+        showEntryButtons(false);
+        desk_->showOpened();
+    }
     noShowPicture_->findChild<QLabel*>(QStringLiteral("showNote"))
         ->setText(QStringLiteral("Show # %1 is open").arg(showNumber));
 }

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class EntryDeskWidget;
 class Messages;
 class Preferences;
 class SessionSettings;
@@ -57,6 +58,11 @@ public:
     // command ends, however it ends.
     bool entryHooksAttached() const { return detachedCommands_ == 0; }
 
+    // The entry desk, shown in place of the picture while a show is open; its
+    // buttons are the tool bar's.
+    void setEntryDesk(EntryDeskWidget* desk);
+    EntryDeskWidget* entryDesk() const { return desk_; }
+
     // Run before the preferences window opens: it closes the open show.
     void setCloseShowBeforePreferences(std::function<void()> closeShow);
 
@@ -74,6 +80,7 @@ private:
     void buildStatusBar();
     QWidget* buildNoShowPicture();
     void connectWorkingCommands();
+    void showEntryButtons(bool editing);
     void runCommand(MenuAction id, const std::function<void()>& handler);
     MenuState menuState() const;
     void editPreferences();
@@ -97,4 +104,5 @@ private:
     int detachedCommands_ = 0;
     std::function<MenuState()> menuStateSource_;
     std::function<void()> closeShowBeforePreferences_;
+    EntryDeskWidget* desk_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "entry/MainFormCommands.h"
 
+#include "entry/EntryDeskWidget.h"
+#include "entry/EntryOrders.h"
 #include "entry/MainForm.h"
 #include "masters/BreedForm.h"
 #include "masters/JudgeForm.h"
@@ -24,8 +26,21 @@ void showState(MenuCommandContext& c)
 
 void closeShow(MenuCommandContext& c)
 {
+    if (EntryDeskWidget* desk = c.form.entryDesk(); desk && desk->editing())
+        desk->cancel();
     c.data.CloseShow();
     showState(c);
+}
+
+void hideOrShowDeletes(MenuCommandContext& c)
+{
+    const QString caption = c.form.entryDesk()->toggleHideDeletes();
+    c.form.action(MenuAction::HideDeletes)->setText(caption);
+}
+
+template <MenuAction order> void selectOrder(MenuCommandContext& c)
+{
+    c.form.entryDesk()->selectOrder(order);
 }
 
 void newShow(MenuCommandContext& c)
@@ -59,6 +74,19 @@ constexpr MenuCommand kCommands[] = {
      [](MenuCommandContext& c) { openCatGroupsWindow(c.data, &c.form); }},
     {MenuAction::ConfirmSortKeys,
      [](MenuCommandContext& c) { openConfirmSortKeysWindow(c.data, &c.form); }},
+    {MenuAction::OrderLastName, selectOrder<MenuAction::OrderLastName>},
+    {MenuAction::OrderNurNumber, selectOrder<MenuAction::OrderNurNumber>},
+    {MenuAction::OrderArmband, selectOrder<MenuAction::OrderArmband>},
+    {MenuAction::OrderDogName, selectOrder<MenuAction::OrderDogName>},
+    {MenuAction::OrderObedienceJumpAscending, selectOrder<MenuAction::OrderObedienceJumpAscending>},
+    {MenuAction::OrderObedienceJumpDescending,
+     selectOrder<MenuAction::OrderObedienceJumpDescending>},
+    {MenuAction::OrderRallyJumpAscending, selectOrder<MenuAction::OrderRallyJumpAscending>},
+    {MenuAction::OrderRallyJumpDescending, selectOrder<MenuAction::OrderRallyJumpDescending>},
+    {MenuAction::OrderBreedName, selectOrder<MenuAction::OrderBreedName>},
+    {MenuAction::OrderInputOrder, selectOrder<MenuAction::OrderInputOrder>},
+    {MenuAction::HideDeletes, hideOrShowDeletes},
+    {MenuAction::PackRemoveDeletes, [](MenuCommandContext& c) { c.form.entryDesk()->pack(); }},
 };
 
 } // namespace
@@ -71,6 +99,7 @@ std::span<const MenuCommand> menuCommands()
 void connectMenuCommands(TMainForm& form, Tdmod& data, SessionSettings& session)
 {
     // The context lives as long as the window whose commands use it.
+    form.setEntryDesk(new EntryDeskWidget(data, session, data.messages(), &form));
     auto* context = new MenuCommandContext{form, data, session};
     QObject::connect(&form, &QObject::destroyed, [context] { delete context; });
     form.setMenuStateSource([&data] { return MenuState::of(data); });
