@@ -155,6 +155,11 @@ template <typename Step> void EntryDeskWidget::run(Step step)
     if (editing() != wasEditing)
         emit editingChanged(editing());
     updateStatus();
+    // A button takes the focus once the buttons are enabled for the new state.
+    if (pendingFocus_) {
+        emit focusButton(*pendingFocus_);
+        pendingFocus_.reset();
+    }
 }
 
 void EntryDeskWidget::watchKeys()
@@ -282,11 +287,11 @@ void EntryDeskWidget::storeBoxes()
 void EntryDeskWidget::focusOn(const QString& target)
 {
     if (target == u"Add")
-        emit focusButton(EntryButton::Add);
+        pendingFocus_ = EntryButton::Add;
     else if (target == u"Edit")
-        emit focusButton(EntryButton::Edit);
+        pendingFocus_ = EntryButton::Edit;
     else if (target == u"Find")
-        emit focusButton(EntryButton::Find);
+        pendingFocus_ = EntryButton::Find;
     else if (target == u"ownerPickList")
         panel_->ownerPickList()->setFocus();
     else if (QWidget* box = panel_->fieldBox(target))

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class EntryPanelWidget;
 class Messages;
@@ -90,4 +91,5 @@ private:
     bool detached_ = false;
     bool deletesHidden_ = false;
     bool handling_ = false; // a handler is running: focus changes it makes are not the secretary's
+    std::optional<EntryButton> pendingFocus_;
 };
