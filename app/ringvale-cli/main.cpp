@@ -2,6 +2,7 @@
 #include "CliContext.h"
 
 #include "storage/DataRootLocation.h"
+#include "storage/HeapSettings.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -31,6 +32,7 @@ bool isHelpFlag(const std::string& arg)
 
 int main(int argc, char* argv[])
 {
+    keepLargeBuffers();
     qtHandler = qInstallMessageHandler(dropQtNotices);
     // Printing needs a GUI application; without a display the command line
     // runs on the offscreen platform.

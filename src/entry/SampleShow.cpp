@@ -201,8 +201,8 @@ Result<int> createShow(Tdmod& data)
     for (int trial = 1; trial <= 2; ++trial) {
         for (const char* code : kOffered)
             editor.setOffered(trial, *ShowDatesClassBoxes::boxOf(QString::fromLatin1(code)), true);
-        editor.setObedienceEvent(trial, QStringLiteral("2027%1").arg(410 + trial, 6, 10, u'0'));
-        editor.setRallyEvent(trial, QStringLiteral("2027%1").arg(420 + trial, 6, 10, u'0'));
+        editor.setObedienceEvent(trial, QStringLiteral("2027%1").arg(410 + trial, 6, 10, QLatin1Char('0')));
+        editor.setRallyEvent(trial, QStringLiteral("2027%1").arg(420 + trial, 6, 10, QLatin1Char('0')));
     }
     if (editor.save() != ShowDatesEditor::SaveResult::ShowCreated)
         return Result<int>::failure(QStringLiteral("The sample show could not be created"));

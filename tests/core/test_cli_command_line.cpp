@@ -132,8 +132,9 @@ TEST(CliCommandLine, ValuesOutOfShapeAreRefusedWithTheirCommandsUsage)
         EXPECT_EQ(run.err.count(kUsage), 1) << line << ": one usage, not the whole list";
         EXPECT_EQ(s(run.out), "") << line;
         // A print job reads its own options once it has the data root.
-        if (c.arguments.front() != "print")
+        if (c.arguments.front() != "print") {
             EXPECT_FALSE(QFileInfo::exists(root)) << line << ": nothing is made";
+        }
     }
 }
 

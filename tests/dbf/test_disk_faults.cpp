@@ -215,8 +215,9 @@ TEST_P(FailingDisk, LeavesTheChangeWholeOrUndoneAndItCanBeTriedAgain)
             continue;
         }
         EXPECT_EQ(t->state(), change.stateAfterFailure) << message;
-        if (state != Table::State::Browse)
+        if (state != Table::State::Browse) {
             EXPECT_NE(t->text("name"), "") << "the user's input is kept for another try";
+        }
 
         change.change(*t); // the disk is back
         EXPECT_EQ(contentsOf(*t), changed);

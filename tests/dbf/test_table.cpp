@@ -561,9 +561,9 @@ protected:
 TEST_F(FieldNames, AreReadAsUtf8AndWrittenBackAsCodePage437OnEveryRewrite)
 {
     using dbf::FieldType;
-    for (const std::string stored : {std::string("gr\x94\xe1"
-                                                 "e"),
-                                     std::string("abcdefghijk")}) {
+    for (const std::string& stored : {std::string("gr\x94\xe1"
+                                                  "e"),
+                                      std::string("abcdefghijk")}) {
         SCOPED_TRACE(stored);
         std::filesystem::remove(file);
         fresh({{"xxxxx", FieldType::Character, 4}, {"other", FieldType::Character, 2}}).reset();
