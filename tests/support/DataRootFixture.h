@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtPrinting.h"
 #include "ScriptedMessages.h"
 #include "TempDir.h"
 
