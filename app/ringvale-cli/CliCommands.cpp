@@ -1,6 +1,8 @@
 #include "CliCommands.h"
 
+#include "ArmbandCommands.h"
 #include "DemoCommand.h"
+#include "JudgeCommands.h"
 #include "PrintJobs.h"
 #include "RootCommands.h"
 #include "ShowCommands.h"
@@ -37,6 +39,19 @@ const std::vector<CliCommand>& cliCommands()
          "add a sample show of invented exhibitors (200 entries, 1,000 dogs and seed 1 unless "
          "given); prints \"show N: E entries, D dogs, O owners\"",
          demoCommand},
+        {"armbands",
+         "armbands assign --show N --order ORDER [--jump-heights yes|no] [--digits D] "
+         "[--start TEXT] | armbands clear --show N",
+         "number the entries of show N as Auto Assign does (ORDER: last-name, nur, armband, "
+         "catalog, obed-asc, obed-desc, rally-asc, rally-desc, input), or clear their numbers",
+         armbandsCommand},
+        {"judges",
+         "judges assign --show N --trial T --judge NUMBER --classes KEY,... | judges replace "
+         "--show N --trial T --judge OLD --by NEW | judges remove --show N --trial T --judge "
+         "NUMBER | judges list --show N",
+         "the judge assignments of show N: give a judge exactly these classes, hand a judge's "
+         "classes to another, take a judge out of a trial, or list them as CSV",
+         judgesCommand},
         {"help", "help [COMMAND]", "show every command, or one command's usage", helpCommand},
     };
     return commands;
