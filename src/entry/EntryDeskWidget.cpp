@@ -252,6 +252,19 @@ void EntryDeskWidget::refresh()
     afterMove();
 }
 
+void EntryDeskWidget::showAllFromTheStart()
+{
+    run([this] {
+        dbf::Table& entries = *data_.TzDbf1();
+        entries.clearFilter();
+        deletesHidden_ = false;
+        entries.setOrder(EntryOrders::lastName().tag.toString().toStdString());
+        entries.first();
+        afterMove();
+        emit orderStatusChanged(EntryOrders::lastName().status.toString());
+    });
+}
+
 void EntryDeskWidget::afterMove()
 {
     if (detached_)

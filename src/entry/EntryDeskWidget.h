@@ -40,6 +40,9 @@ public:
     void reattach();
     // Shows the current record again (after another window changed it).
     void refresh();
+    // After a window that walked the entries its own way: deleted entries
+    // shown, the Last Name order, the first entry.
+    void showAllFromTheStart();
 
     // --- Commands -----------------------------------------------------------
     void goFirst();
