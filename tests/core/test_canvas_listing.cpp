@@ -15,10 +15,11 @@ TEST(CanvasListing, ALineWiderThanThePageGoesOnOverTheNextLines)
     for (int i = 1; i <= 40; ++i)
         words << QStringLiteral("word%1").arg(i);
     const CanvasListing listing(
+        QStringLiteral("Listing"),
         CanvasListingLayout::plainListing(QStringLiteral("Heading"),
                                           QFont(QStringLiteral("Courier New"), 12)),
         {words.join(u' '), QStringLiteral("short")});
-    const Done saved = listing.savePdf(pdf, QStringLiteral("Listing"));
+    const Done saved = listing.write(PrintFormat::Pdf, pdf);
     ASSERT_TRUE(saved) << saved.message().toStdString();
 
     const PdfWords printed = pdfWords(pdf);

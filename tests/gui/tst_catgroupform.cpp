@@ -133,7 +133,7 @@ private slots:
 
         const QString path = fixture->root() + "/full.txt";
         fixture->messages.answerText(path);
-        QVERIFY(listing.SaveAsClick());
+        QVERIFY(listing.saveAs());
         QCOMPARE(fixture->messages.texts.last(), QString("Save As"));
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));

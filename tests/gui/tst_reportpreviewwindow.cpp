@@ -1,9 +1,13 @@
-#include "print/ReportPreviewWindow.h"
+#include "ui/ReportPreviewWindow.h"
+
+#include "PdfText.h"
+#include "ScriptedMessages.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace
@@ -32,6 +36,8 @@ class TestReportPreviewWindow : public QObject
     Q_OBJECT
 
 private:
+    ScriptedMessages messages;
+
     struct Controls {
         QPushButton* first;
         QPushButton* prior;
@@ -59,7 +65,7 @@ private:
 private slots:
     void navigationEnablesOnlyTheMovesThatGoSomewhere()
     {
-        ReportPreviewWindow window(pagesWithTexts(3));
+        ReportPreviewWindow window(messages, pagesWithTexts(3));
         const Controls c = controls(window);
         QVERIFY(c.first && c.prior && c.next && c.last && c.page);
 
@@ -84,7 +90,7 @@ private slots:
 
     void aSinglePageOffersNoMoves()
     {
-        ReportPreviewWindow window(pagesWithTexts(1));
+        ReportPreviewWindow window(messages, pagesWithTexts(1));
         const Controls c = controls(window);
         QCOMPARE(c.page->text(), QString("Page 1 of 1"));
         QCOMPARE(enabled(c), QString("----"));
@@ -92,7 +98,7 @@ private slots:
 
     void zoomDrawsThePageLarger()
     {
-        ReportPreviewWindow window(pagesWithTexts(2));
+        ReportPreviewWindow window(messages, pagesWithTexts(2));
         auto* view = window.findChild<QScrollArea*>()->widget();
         auto* label = qobject_cast<QLabel*>(view);
         QVERIFY(label);
@@ -105,9 +111,31 @@ private slots:
         QCOMPARE(label->pixmap().width(), 2 * widthAt100);
     }
 
+    void saveAsPdfAsksForTheFileAndWritesEveryPage()
+    {
+        QTemporaryDir dir;
+        ReportPreviewWindow window(messages, pagesWithTexts(3));
+        window.showPage(1);
+        messages.answerText(dir.filePath("report.pdf"));
+        QTest::mouseClick(window.findChild<QPushButton*>("pdfButton"), Qt::LeftButton);
+        QCOMPARE(messages.texts, QStringList{"Save as PDF"});
+        const QStringList pages =
+            pdfText(dir.filePath("report.pdf")).split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 3);
+        for (int n = 1; n <= 3; ++n)
+            QVERIFY(pages.at(n - 1).contains(QString("Page body %1").arg(n)));
+
+        // A file that cannot be written is told, naming it.
+        messages.answerText(dir.filePath("missing/report.pdf"));
+        QVERIFY(!window.saveAsPdf());
+        QCOMPARE(messages.requests.last().kind, MessageKind::Error);
+        QVERIFY(messages.texts.last().contains("missing"));
+        messages.texts.clear();
+    }
+
     void windowTitleNamesTheReport()
     {
-        ReportPreviewWindow window(pagesWithTexts(1));
+        ReportPreviewWindow window(messages, pagesWithTexts(1));
         QCOMPARE(window.windowTitle(), QString("Class Counts"));
     }
 };
