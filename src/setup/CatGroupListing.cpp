@@ -7,6 +7,7 @@
 namespace
 {
 
+// The print job's name and the heading of every printed page.
 const QString kHeading = QStringLiteral("Catalog Grouping Codes");
 const QString kTab = QStringLiteral("\t");
 
@@ -27,11 +28,6 @@ QString padded(const dbf::RecordView& group, const char* field)
 
 namespace CatGroupListing
 {
-
-QString title()
-{
-    return kHeading;
-}
 
 QString tag(Kind kind)
 {

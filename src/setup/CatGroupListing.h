@@ -21,8 +21,6 @@ enum class Kind {
     Full,  // "Full List": in GroupKEY order, each grouping with its footers
 };
 
-// The print job's name and the heading of every printed page.
-QString title();
 // The tag a listing is read in.
 QString tag(Kind kind);
 // The lines of a listing, deleted groupings left out, read in the listing's

@@ -40,6 +40,8 @@ class LabelSheetWindowTest : public QObject
     ScriptedMessages messages;
 
 private slots:
+    void init() { messages = ScriptedMessages(); }
+
     void showsTheCountsAndTheStartGrid()
     {
         LabelSheetWindow window(messages, "Owner Mailing Labels", LabelStock::avery5160(),
@@ -113,7 +115,6 @@ private slots:
         QVERIFY(rex);
         // Row 2, column 2 of the 5163 sheet: 110.3 mm across, 63.5 mm down.
         QVERIFY(std::abs(rex->xMin - (110.3 * 72 / 25.4 + 15 * 0.75)) < 1.5);
-        messages.texts.clear();
     }
 
     void aFileThatCannotBeWrittenIsToldAndTheWindowStays()
@@ -134,7 +135,6 @@ private slots:
         QVERIFY2(messages.texts.last().contains("missing"), qPrintable(messages.texts.last()));
         QCOMPARE(messages.requests.last().kind, MessageKind::Error);
         QVERIFY(window.isVisible());
-        messages.texts.clear();
     }
 
     void cancelClosesWithoutPrinting()

@@ -1,13 +1,17 @@
+#include "print/RecordList.h"
+#include "reports/TrbReportForm.h"
 #include "ui/ReportPreviewWindow.h"
 
 #include "PdfText.h"
 #include "ScriptedMessages.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace
@@ -28,6 +32,24 @@ ReportPages pagesWithTexts(int count)
     }
     return pages;
 }
+
+// A report whose detail asks for a field its rows do not have: laying it out
+// throws.
+class BrokenReport : public ReportBuilder
+{
+public:
+    Report build() override
+    {
+        auto rows = std::make_shared<RecordList>(QStringList{"name"});
+        rows->append({"Rex"});
+        ReportDefinition definition;
+        definition.title = "Broken";
+        definition.detail.height = 5;
+        definition.detail.elements = {
+            ReportElement::text(QRectF(0, 0, 40, 5), ReportValue::field("nosuchfield"))};
+        return {definition, rows};
+    }
+};
 
 } // namespace
 
@@ -63,6 +85,8 @@ private:
     }
 
 private slots:
+    void init() { messages = ScriptedMessages(); }
+
     void navigationEnablesOnlyTheMovesThatGoSomewhere()
     {
         ReportPreviewWindow window(messages, pagesWithTexts(3));
@@ -130,7 +154,23 @@ private slots:
         QVERIFY(!window.saveAsPdf());
         QCOMPARE(messages.requests.last().kind, MessageKind::Error);
         QVERIFY(messages.texts.last().contains("missing"));
-        messages.texts.clear();
+    }
+
+    void aReportThatCannotBeLaidOutIsToldAndNoPreviewOpens()
+    {
+        TrbReportForm report(std::make_unique<BrokenReport>(), messages);
+        bool previewOpened = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                previewOpened = true;
+                modal->close();
+            }
+        });
+        report.printToPreview();
+        QVERIFY(!previewOpened);
+        QCOMPARE(messages.requests.size(), 1);
+        QCOMPARE(messages.requests.last().kind, MessageKind::Error);
+        QVERIFY2(messages.texts.last().contains("nosuchfield"), qPrintable(messages.texts.last()));
     }
 
     void windowTitleNamesTheReport()
