@@ -82,17 +82,17 @@ using PrintedLine = std::vector<Piece>;
 // The printed lines one line of the listing takes.
 using Row = std::vector<PrintedLine>;
 
-std::vector<Row> columnRows(const QStringList& lines, const QFontMetricsF& metrics, double room)
+// What each column's fields want: the lines are split at their tabs, a line
+// without one left out, as it has the whole width to itself.
+std::vector<ColumnNeed> columnNeeds(const QStringList& lines, const QFontMetricsF& metrics)
 {
     const double gap = 2 * metrics.averageCharWidth();
     const auto width = [&](const QString& text) { return metrics.horizontalAdvance(text); };
-    std::vector<QStringList> fields;
     std::vector<ColumnNeed> needs;
     for (const QString& line : lines) {
-        fields.push_back(line.split(u'\t'));
-        const QStringList& parts = fields.back();
+        const QStringList parts = line.split(u'\t');
         if (parts.size() < 2)
-            continue; // a line without tabs has the whole width to itself
+            continue;
         needs.resize(std::max<std::size_t>(needs.size(), parts.size()));
         for (qsizetype k = 0; k < parts.size(); ++k) {
             ColumnNeed& need = needs[k];
@@ -101,6 +101,16 @@ std::vector<Row> columnRows(const QStringList& lines, const QFontMetricsF& metri
                 need.narrowest = std::max(need.narrowest, width(word) + gap);
         }
     }
+    return needs;
+}
+
+std::vector<Row> columnRows(const QStringList& lines, const QFontMetricsF& metrics, double room)
+{
+    const double gap = 2 * metrics.averageCharWidth();
+    std::vector<QStringList> fields;
+    for (const QString& line : lines)
+        fields.push_back(line.split(u'\t'));
+    const std::vector<ColumnNeed> needs = columnNeeds(lines, metrics);
     const std::vector<double> widths = sharedColumnWidths(needs, room);
     std::vector<double> starts(widths.size(), 0);
     for (std::size_t k = 1; k < widths.size(); ++k)
@@ -128,16 +138,22 @@ std::vector<Row> columnRows(const QStringList& lines, const QFontMetricsF& metri
     return rows;
 }
 
+// A line that goes on over the next lines continues under the start of its
+// own text (a footer set in by two tabs stays set in), or one tab in when it
+// starts at the margin.
 std::vector<Row> blankRows(const QStringList& lines, const QFontMetricsF& metrics, double room,
                            int every)
 {
-    const QString indent(every, u' ');
-    const double indentWidth = metrics.horizontalAdvance(indent);
     std::vector<Row> rows;
     for (const QString& line : lines) {
-        Row row;
+        const QString text = blanksForTabs(line, every);
+        qsizetype setIn = 0;
+        while (setIn < text.size() && text.at(setIn) == u' ')
+            ++setIn;
+        const QString indent(setIn > 0 && setIn < text.size() ? setIn : every, u' ');
         const QStringList parts =
-            wrapped(blanksForTabs(line, every), metrics, room, room - indentWidth);
+            wrapped(text, metrics, room, room - metrics.horizontalAdvance(indent));
+        Row row;
         for (qsizetype j = 0; j < parts.size(); ++j)
             row.push_back({{0, j == 0 ? parts[j] : indent + parts[j]}});
         rows.push_back(std::move(row));
@@ -146,6 +162,19 @@ std::vector<Row> blankRows(const QStringList& lines, const QFontMetricsF& metric
 }
 
 } // namespace
+
+QList<double> CanvasListing::columnStarts(const QStringList& lines, const QFontMetricsF& metrics)
+{
+    QList<double> starts;
+    double x = 0;
+    for (const ColumnNeed& need : columnNeeds(lines, metrics)) {
+        x += need.widest;
+        starts << x;
+    }
+    if (!starts.isEmpty())
+        starts.removeLast();
+    return starts;
+}
 
 CanvasListingLayout CanvasListingLayout::plainListing(const QString& heading, const QFont& font,
                                                       Tabs tabs)

@@ -3,8 +3,11 @@
 #include "print/Printable.h"
 
 #include <QFont>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+class QFontMetricsF;
 
 // A listing drawn line by line straight on the printer's page rather than
 // laid out as rich text. Positions are in printer pixels (1/300 inch) from
@@ -53,6 +56,10 @@ public:
     CanvasListing(QString title, CanvasListingLayout layout, QStringList lines);
 
     const CanvasListingLayout& layout() const { return layout_; }
+    // Where the second and later fields of the lines start (from the left of
+    // the text) when every field has the room it needs: the tab stops that
+    // line the lines up on a screen, which need not break them.
+    static QList<double> columnStarts(const QStringList& lines, const QFontMetricsF& metrics);
     const QStringList& lines() const { return lines_; }
 
     QString title() const override { return title_; }

@@ -120,7 +120,7 @@ void RichListing::addTable(const QStringList& headings, const QList<QStringList>
     format.setBorder(0);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
     format.setCellSpacing(0);
-    format.setCellPadding(1);
+    format.setCellPadding(2);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     format.setColumnWidthConstraints(columns);
     format.setHeaderRowCount(1);

@@ -3,10 +3,13 @@
 #include "storage/CommandGuard.h"
 #include "ui/PrinterDialog.h"
 
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -24,6 +27,7 @@ PlainListingWindow::PlainListingWindow(Messages& messages, const QString& captio
     editor_->setFont(font);
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_->setPlainText(listing_.lines().join(u'\n'));
+    lineUpTabs();
 
     auto* menus = new QMenuBar(this);
     auto* tools = new QToolBar(this);
@@ -60,6 +64,25 @@ PlainListingWindow::PlainListingWindow(Messages& messages, const QString& captio
     layout->addWidget(editor_, 1);
     layout->addLayout(buttons);
     resize(900, 600);
+}
+
+void PlainListingWindow::lineUpTabs()
+{
+    // The text area shows the tabs as the paper does: in columns, or as
+    // blanks to every eighth character of the fixed-pitch font.
+    const QFontMetricsF metrics(editor_->font());
+    QTextOption option = editor_->document()->defaultTextOption();
+    if (listing_.layout().tabs == CanvasListingLayout::Tabs::Blanks) {
+        option.setTabs({});
+        option.setTabStopDistance(listing_.layout().blankTabWidth *
+                                  metrics.horizontalAdvance(u' '));
+    } else {
+        QList<QTextOption::Tab> tabs;
+        for (double start : CanvasListing::columnStarts(listing_.lines(), metrics))
+            tabs << QTextOption::Tab(start, QTextOption::LeftTab);
+        option.setTabs(tabs);
+    }
+    editor_->document()->setDefaultTextOption(option);
 }
 
 QStringList PlainListingWindow::lines() const

@@ -45,6 +45,8 @@ protected:
     virtual void printed(const PrintOutcome&) {}
 
 private:
+    void lineUpTabs();
+
     Messages& messages_;
     CanvasListing listing_;
     QPlainTextEdit* editor_;

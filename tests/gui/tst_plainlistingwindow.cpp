@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QToolBar>
 
 namespace
@@ -61,6 +63,29 @@ private slots:
         QCOMPARE(window.lines(), judges().lines());
         QCOMPARE(window.editor()->font().family(), QString("Arial"));
         QCOMPARE(window.editor()->font().pointSize(), 10);
+    }
+
+    // On the screen too the fields stand in columns, however long the
+    // fields before them are, and an empty one leaves its column blank.
+    void theTextAreaLinesTheFieldsUp()
+    {
+        const QStringList lines{"Margaret Featherstonehaugh  \t505-555-1212\t1 Elm St",
+                                "Cy Brown  \t\t77 Hill St", "Ann Lee  \t518-555-0101\t5 Oak Rd"};
+        PlainListingWindow window(
+            messages, "List of Judges",
+            CanvasListing("Judges", CanvasListingLayout::plainListing("Judges", QFont("Arial", 10)),
+                          lines),
+            "Done");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto xOf = [&](int line, const QString& text) {
+            QTextCursor cursor(window.editor()->document()->findBlockByNumber(line));
+            cursor.setPosition(cursor.position() + lines.at(line).indexOf(text));
+            return window.editor()->cursorRect(cursor).x();
+        };
+        QCOMPARE(xOf(2, "518"), xOf(0, "505"));
+        QCOMPARE(xOf(1, "77"), xOf(0, "1 Elm"));
+        QCOMPARE(xOf(2, "5 Oak"), xOf(0, "1 Elm"));
     }
 
     void saveAsWritesTheTextAsItStands()
