@@ -14,6 +14,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextFrame>
 #include <QTextTable>
@@ -310,6 +311,26 @@ TEST_F(OwnerRulesTest, ListingPrintsEachValueUnderItsHeading)
         EXPECT_LE(w.xMax, columns[4]) << w.text.toStdString() << " passes the right margin";
     EXPECT_NEAR(words.find("bob@example.ca")->yMin, words.find("Bob")->yMin, 0.5)
         << "without a phone the e-mail stays on its owner's line";
+}
+
+TEST_F(OwnerRulesTest, ListingHeadingsHeadEveryPage)
+{
+    for (int n = 1; n <= 100; ++n) {
+        const std::string id = QString::number(n).rightJustified(5, u'0').toStdString();
+        const std::string last = "Number" + std::to_string(n);
+        add({id.c_str(), "Owner", last.c_str(), "1 Long Street", "Town", "NY", "12345"});
+    }
+    owners().setOrder("ownerid");
+    const QString pdf = path("many.pdf");
+    ASSERT_TRUE(ownerListing(owners()).write(PrintFormat::Pdf, pdf));
+    const QStringList pages = pdfText(pdf).split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 2);
+    for (const QString& page : pages)
+        EXPECT_TRUE(page.trimmed().contains(QRegularExpression(
+            "^(Address Info for Individuals in Database\\s+)?Full Name\\s+Address City, State "
+            "Zip\\s+Phone\\s+Email\n")))
+            << page.left(200).toStdString();
+    EXPECT_TRUE(pages.last().contains("Owner Number100"));
 }
 
 // --- Labels --------------------------------------------------------------------
