@@ -1,86 +1,82 @@
 #include "PrintJobs.h"
 
+#include "print/PrintJobs.h"
 #include "storage/DataModule.h"
 
 #include "dbf/Error.h"
 
 #include <QFileInfo>
 
-#include <algorithm>
 #include <iostream>
+#include <map>
 
-std::string PrintRequest::option(const std::string& name, const std::string& fallback) const
+namespace
 {
-    const auto found = options.find(name);
-    return found == options.end() ? fallback : found->second;
+
+void listJobs()
+{
+    for (const PrintJob& job : PrintJobs::all())
+        std::cout << job.name << ' ' << job.usage << "\n    " << job.description << '\n';
 }
 
-LabelPosition PrintRequest::labelStart(const LabelStock& stock) const
+// Ends the job with the reason it could not be done.
+void require(const Done& done)
 {
-    return {wholeNumber("--start-row", option("--start-row", "1"), 1, stock.down),
-            wholeNumber("--start-col", option("--start-col", "1"), 1, stock.across)};
+    if (!done)
+        throw dbf::Error(done.message().toStdString());
 }
 
-void requireWritten(const Done& written)
-{
-    if (!written)
-        throw dbf::Error(written.message().toStdString());
-}
-
-std::vector<PrintJob> printJobs()
-{
-    std::vector<PrintJob> jobs;
-    const auto add = [&jobs](std::vector<PrintJob> group) {
-        jobs.insert(jobs.end(), group.begin(), group.end());
-    };
-    add(ownersPrintJobs());
-    add(judgesPrintJobs());
-    add(setupPrintJobs());
-    return jobs;
-}
+} // namespace
 
 int printCommand(CliContext& context)
 {
     auto& args = context.args;
-    const std::vector<PrintJob> jobs = printJobs();
     if (takeFlag(args, "--list")) {
         if (!args.empty())
             throw UsageError("print: unexpected argument " + args.front());
-        for (const PrintJob& job : jobs)
-            std::cout << job.name << ' ' << job.usage << "\n    " << job.description << '\n';
+        listJobs();
         return 0;
     }
     if (args.empty())
         throw UsageError("print: no name given (print --list shows them)");
     const std::string name = args.front();
     args.erase(args.begin());
-    const auto job =
-        std::find_if(jobs.begin(), jobs.end(), [&](const PrintJob& j) { return j.name == name; });
-    if (job == jobs.end())
+    const PrintJob* job = PrintJobs::find(name);
+    if (!job)
         throw UsageError("print: unknown name " + name + " (print --list shows them)");
     context.usage = "print " + name + " " + job->usage;
 
-    PrintRequest request;
-    for (const std::string& format : job->formats) {
-        if (const auto file = takeOption(args, "--" + format)) {
-            if (!request.format.empty())
+    std::optional<PrintFormat> format;
+    QString outputFile;
+    for (const PrintFormat offered : job->formats) {
+        const std::string flag = "--" + PrintFormats::extension(offered).toStdString();
+        if (const auto file = takeOption(args, flag)) {
+            if (format)
                 throw UsageError("print " + name + ": give one output file");
-            request.format = format;
-            request.outputFile = QFileInfo(QString::fromStdString(*file)).absoluteFilePath();
+            format = offered;
+            outputFile = QFileInfo(QString::fromStdString(*file)).absoluteFilePath();
         }
     }
+    std::map<std::string, std::string> options;
     for (const std::string& option : job->options) {
         if (const auto value = takeOption(args, option))
-            request.options[option] = *value;
+            options[option] = *value;
     }
     if (!args.empty())
         throw UsageError("print " + name + ": unexpected argument " + args.front());
-    if (request.format.empty())
+    if (!format)
         throw UsageError("print " + name + ": no output file given");
+    const Result<PrintJob::Make> make = job->prepare(PrintOptions(std::move(options)));
+    if (!make)
+        throw UsageError(make.message().toStdString());
 
     // A job may make a table its first use creates.
     if (!context.takeRootForWriting())
         return 1;
     Tdmod data(context.dataRoot, context.messages, Tdmod::StartUp::OnDemand);
-    return job->run(data, request);
+    Result<PrintJob::Printout> printout = (*make)(data);
+    if (!printout)
+        throw dbf::Error(printout.message().toStdString());
+    require(printout.value()->write(*format, outputFile));
+    return 0;
 }

@@ -1,34 +1,16 @@
 #pragma once
 
-#include <QDialog>
-#include <QStringList>
+#include "ui/PlainListingWindow.h"
 
-class Messages;
-class QPlainTextEdit;
-
-// "List of Judges": the judges' address list as plain text the secretary
-// may still edit; what is saved or printed is the text as it stands.
-class TJlistForm : public QDialog
+// "List of Judges": the judges' address list in the plain listing window,
+// closed with "Done"; after printing it says whether everything went to the
+// printer.
+class TJlistForm : public PlainListingWindow
 {
     Q_OBJECT
 public:
     TJlistForm(const QStringList& lines, Messages& messages, QWidget* parent = nullptr);
 
-    QPlainTextEdit* editor() const { return editor_; }
-    // The text area's lines as they stand.
-    QStringList lines() const;
-
-    // Each reports a failure to the secretary, naming the file.
-    bool saveText(const QString& path);
-    bool savePdf(const QString& path);
-
-public slots:
-    void saveAs();
-    void saveAsPdf();
-    void print();
-    void copyAll();
-
-private:
-    Messages& messages_;
-    QPlainTextEdit* editor_;
+protected:
+    void printed(const PrintOutcome& outcome) override;
 };

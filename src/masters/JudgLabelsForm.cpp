@@ -2,21 +2,19 @@
 
 #include "masters/JudgeLabels.h"
 #include "masters/JudgeOrders.h"
+#include "storage/CommandGuard.h"
 #include "storage/Messages.h"
 #include "ui/LabelStartWidget.h"
+#include "ui/PrinterDialog.h"
 
 #include "dbf/Table.h"
 
 #include <QActionGroup>
-#include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -47,9 +45,10 @@ TJudgLabels::TJudgLabels(dbf::Table& judges, Messages& messages, QWidget* parent
         action->setCheckable(true);
         orders->addAction(action);
     }
-    connect(byName_, &QAction::triggered, this, [this] { selectOrder(JudgeOrders::byName().tag); });
+    connect(byName_, &QAction::triggered, this,
+            [this] { runGuarded(messages_, [this] { selectOrder(JudgeOrders::byName().tag); }); });
     connect(byState_, &QAction::triggered, this,
-            [this] { selectOrder(JudgeOrders::byState().tag); });
+            [this] { runGuarded(messages_, [this] { selectOrder(JudgeOrders::byState().tag); }); });
 
     // The lines are laid out in columns.
     list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -62,8 +61,10 @@ TJudgLabels::TJudgLabels(dbf::Table& judges, Messages& messages, QWidget* parent
     auto* cancel = new QPushButton(QStringLiteral("Cancel "), this);
     connect(selectAll_, &QPushButton::clicked, this, &TJudgLabels::toggleSelectAll);
     connect(selectOpposite_, &QPushButton::clicked, this, &TJudgLabels::selectOpposite);
-    connect(print, &QPushButton::clicked, this, &TJudgLabels::print);
-    connect(pdf, &QPushButton::clicked, this, &TJudgLabels::saveAsPdf);
+    connect(print, &QPushButton::clicked, this,
+            [this] { runGuarded(messages_, [this] { this->print(); }); });
+    connect(pdf, &QPushButton::clicked, this,
+            [this] { runGuarded(messages_, [this] { saveAsPdf(); }); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     start_ = new LabelStartWidget(stock, this);
 
@@ -185,42 +186,24 @@ bool TJudgLabels::anyTicked()
     return false;
 }
 
-void TJudgLabels::printTo(QPagedPaintDevice& device)
+LabelRun TJudgLabels::labels() const
 {
-    LabelRecordList records = JudgeLabels::selection(judges_, tag_, ticked());
-    if (!JudgeLabels::print(records, device, startPosition()).deviceFailed)
-        messages_.inform(JudgeLabels::doneMessage);
-}
-
-bool TJudgLabels::printToPdf(const QString& path)
-{
-    LabelRecordList records = JudgeLabels::selection(judges_, tag_, ticked());
-    const auto printed = JudgeLabels::savePdf(records, path, startPosition());
-    if (!printed) {
-        messages_.error(printed.message());
-        return false;
-    }
-    messages_.inform(JudgeLabels::doneMessage);
-    return true;
+    return JudgeLabels::labels(judges_, tag_, ticked(), startPosition());
 }
 
 void TJudgLabels::print()
 {
     if (!anyTicked())
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(LabelRun::jobTitle);
-    // Labels are placed from the paper's edge.
-    printer.setFullPage(true);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printTo(printer);
+    const auto outcome = printOnChosenPrinter(labels(), messages_, this);
+    if (outcome && !outcome->deviceFailed)
+        messages_.inform(JudgeLabels::doneMessage);
 }
 
-void TJudgLabels::saveAsPdf()
+bool TJudgLabels::saveAsPdf()
 {
-    if (!anyTicked())
-        return;
-    if (const auto path = messages_.saveFile(FileChoice::pdfFile()))
-        printToPdf(*path);
+    if (!anyTicked() || !askAndWrite(labels(), PrintFormat::Pdf, messages_))
+        return false;
+    messages_.inform(JudgeLabels::doneMessage);
+    return true;
 }

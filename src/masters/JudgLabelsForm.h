@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/LabelStock.h"
+#include "print/LabelRun.h"
 
 #include <QDialog>
 
@@ -17,7 +17,6 @@ class QAbstractButton;
 class QAction;
 class QLabel;
 class QListWidget;
-class QPagedPaintDevice;
 class QPushButton;
 
 // "Judge Labels": tick the judges to print address labels for, choose the
@@ -41,9 +40,8 @@ public:
     std::set<std::uint32_t> ticked() const;
     LabelPosition startPosition() const;
 
-    // The labels of the ticked judges onto a device from the start position.
-    void printTo(QPagedPaintDevice& device);
-    bool printToPdf(const QString& path);
+    // The labels of the ticked judges from the start position.
+    LabelRun labels() const;
 
 public slots:
     // "Last Name" or "State": the list's order, and the list rebuilt.
@@ -51,7 +49,8 @@ public slots:
     void toggleSelectAll();
     void selectOpposite();
     void print();
-    void saveAsPdf();
+    // False when nothing is ticked, or when cancelled or not written.
+    bool saveAsPdf();
 
 private:
     void rebuild();

@@ -72,18 +72,19 @@ std::set<std::uint32_t> recordsNumbered(const dbf::Table& judges, const QList<in
     return records;
 }
 
-LabelRecordList selection(const dbf::Table& judges, const QString& tag,
-                          const std::set<std::uint32_t>& ticked)
+std::shared_ptr<RecordList> selection(const dbf::Table& judges, const QString& tag,
+                                      const std::set<std::uint32_t>& ticked)
 {
-    LabelRecordList records;
+    static const QStringList fields{"first", "last", "address", "city", "state", "zip", "country"};
+    auto records = std::make_shared<RecordList>(fields);
     for (std::uint32_t recno : judges.recordsInOrder(tag.toStdString())) {
         const dbf::RecordView judge = judges.record(recno);
         if (judge.deleted() || !ticked.contains(recno))
             continue;
-        LabelRecordList::Record record;
-        for (const char* name : {"first", "last", "address", "city", "state", "zip", "country"})
-            record.insert(QString::fromLatin1(name), field(judge, name));
-        records.append(std::move(record));
+        QVariantList values;
+        for (const QString& name : fields)
+            values << field(judge, name.toLatin1().constData());
+        records->append(values);
     }
     return records;
 }
@@ -105,31 +106,13 @@ const LabelLayout& layout()
     return labels;
 }
 
-namespace
+LabelRun labels(const dbf::Table& judges, const QString& tag, const std::set<std::uint32_t>& ticked,
+                LabelPosition start)
 {
-
-LabelRun run(LabelPosition start, const std::function<bool()>& aborted)
-{
-    LabelRun labels(stock(), layout());
-    labels.setStart(start);
-    labels.setPlacement(placement);
-    if (aborted)
-        labels.setAbortCheck(aborted);
-    return labels;
-}
-
-} // namespace
-
-LabelRun::Printed print(LabelRecordSource& judges, QPagedPaintDevice& device, LabelPosition start,
-                        const std::function<bool()>& aborted)
-{
-    return run(start, aborted).print(judges, device);
-}
-
-Result<LabelRun::Printed> savePdf(LabelRecordSource& judges, const QString& path,
-                                  LabelPosition start)
-{
-    return run(start, {}).savePdf(judges, path);
+    LabelRun run(stock(), layout(), selection(judges, tag, ticked));
+    run.setStart(start);
+    run.setPlacement(placement);
+    return run;
 }
 
 QString selectedText(int selected)

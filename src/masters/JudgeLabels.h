@@ -1,14 +1,15 @@
 #pragma once
 
 #include "print/LabelLayout.h"
-#include "print/LabelRecordList.h"
 #include "print/LabelRun.h"
 #include "print/LabelStock.h"
+#include "print/RecordList.h"
 
 #include <QList>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -17,7 +18,6 @@ namespace dbf
 class RecordView;
 class Table;
 } // namespace dbf
-class QPagedPaintDevice;
 
 // The judges' address labels: the check list the secretary ticks, the
 // ticked judges as the records of a label run, and the label itself. The
@@ -48,16 +48,15 @@ std::set<std::uint32_t> recordsNumbered(const dbf::Table& judges, const QList<in
 
 // The ticked judges not marked deleted, in the order `tag`, with the fields
 // the label prints.
-LabelRecordList selection(const dbf::Table& judges, const QString& tag,
-                          const std::set<std::uint32_t>& ticked);
+std::shared_ptr<RecordList> selection(const dbf::Table& judges, const QString& tag,
+                                      const std::set<std::uint32_t>& ticked);
 
 // Name; address; city, state and zip; country.
 const LabelLayout& layout();
 
-LabelRun::Printed print(LabelRecordSource& judges, QPagedPaintDevice& device, LabelPosition start,
-                        const std::function<bool()>& aborted = {});
-Result<LabelRun::Printed> savePdf(LabelRecordSource& judges, const QString& path,
-                                  LabelPosition start);
+// The labels of the ticked judges (selection above) from the start position.
+LabelRun labels(const dbf::Table& judges, const QString& tag, const std::set<std::uint32_t>& ticked,
+                LabelPosition start);
 
 // "Selected records = " and the count.
 QString selectedText(int selected);

@@ -1,17 +1,8 @@
 #include "masters/JudgesList.h"
 
-#include "print/OutputFile.h"
 #include "storage/RecordValues.h"
 
 #include "dbf/Table.h"
-
-#include <QFontMetricsF>
-#include <QIODevice>
-#include <QPageLayout>
-#include <QPagedPaintDevice>
-#include <QTextStream>
-
-#include <cmath>
 
 namespace JudgesList
 {
@@ -44,41 +35,16 @@ QStringList lines(const dbf::Table& judges)
     return result;
 }
 
-CanvasListingLayout layout()
+CanvasListing listing(const QStringList& lines)
 {
-    return CanvasListingLayout::plainListing(title, QFont(QStringLiteral("Arial"), 10));
+    return CanvasListing(
+        title, CanvasListingLayout::plainListing(title, QFont(QStringLiteral("Arial"), 10)), lines);
 }
 
-CanvasListingResult print(const QStringList& lines, QPagedPaintDevice& device,
-                          const std::function<bool()>& aborted)
+QString printedMessage(const PrintOutcome& outcome)
 {
-    return CanvasListing(layout(), lines).print(device, aborted);
-}
-
-Done savePdf(const QStringList& lines, const QString& path)
-{
-    return CanvasListing::savePdf(
-        path, title, [&lines](QPagedPaintDevice& device) { return print(lines, device); });
-}
-
-Done saveText(const QStringList& lines, const QString& path)
-{
-    return OutputFile::write(path, [&](QIODevice& file) {
-        QTextStream out(&file);
-        for (const QString& text : lines)
-            out << text << '\n';
-        out.flush();
-        if (out.status() != QTextStream::Ok)
-            return Done::failure("Cannot write " + path + ": " + file.errorString());
-        return Done::success();
-    });
-}
-
-QString printedMessage(const CanvasListingResult& result)
-{
-    return result.aborted || result.deviceFailed
-               ? QStringLiteral("The print job did not finish printing")
-               : QStringLiteral("All Data sent to Printer");
+    return outcome.finished() ? QStringLiteral("All Data sent to Printer")
+                              : QStringLiteral("The print job did not finish printing");
 }
 
 } // namespace JudgesList

@@ -5,15 +5,11 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 namespace dbf
 {
 class RecordView;
 class Table;
 } // namespace dbf
-class QFontMetricsF;
-class QPagedPaintDevice;
 
 // The judges' address list: plain-text lines, printed straight on the
 // printer's page and saved as a ".txt" file. The list window, its printing
@@ -31,19 +27,15 @@ QStringList lines(const dbf::Table& judges);
 // the four parts separated by tabs.
 QString line(const dbf::RecordView& judge);
 
-// Arial 10, lines 1.4 times the font's height; the heading on the third line
-// at 250/300 inch, the lines at 150/300 inch from the fifth line of the first
-// page and the fourth of the others; four lines of each page kept free.
-CanvasListingLayout layout();
-
-CanvasListingResult print(const QStringList& lines, QPagedPaintDevice& device,
-                          const std::function<bool()>& aborted = {});
-Done savePdf(const QStringList& lines, const QString& path);
-// Writes the lines, one to a line of the file, or gives the reason, naming the
-// file, why not. The file is replaced whole or not at all.
-Done saveText(const QStringList& lines, const QString& path);
+// The lines as a printout, PDF or text: Arial 10, lines 1.4 times the
+// font's height; the heading on the third line at 250/300 inch, the lines at
+// 150/300 inch from the fifth line of the first page and the fourth of the
+// others; four lines of each page kept free. On paper the four parts stand
+// in columns, so a judge without a phone still has the address under the
+// others' addresses.
+CanvasListing listing(const QStringList& lines);
 
 // The message after printing.
-QString printedMessage(const CanvasListingResult& result);
+QString printedMessage(const PrintOutcome& outcome);
 
 } // namespace JudgesList

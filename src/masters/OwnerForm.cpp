@@ -97,7 +97,7 @@ void TOwnerForm::showListing()
     // After the listing the window stands on the first owner of its order.
     table().first();
     refreshAll();
-    TextListingWindow window(kOwnerListingCaption, listing, this);
+    TextListingWindow window(messages(), listing, this);
     window.exec();
 }
 
@@ -107,13 +107,12 @@ void TOwnerForm::showLabels(OwnerLabelMode mode)
         return;
     const int count = OwnerLabels::count(table(), mode);
     const LabelStock& stock = OwnerLabels::stock();
-    LabelSheetWindow window(OwnerLabels::caption(), stock,
+    LabelSheetWindow window(messages(), OwnerLabels::caption(), stock,
                             LabelSheetTexts::forLabels(count, stock.labelsPerSheet()), this);
     window.setIntroText(OwnerLabels::modeText(mode));
-    window.setPrintAction([this, mode](QPagedPaintDevice& device, LabelPosition start) {
-        if (!OwnerLabels::print(table(), mode, start, device).deviceFailed)
-            messages().inform(QStringLiteral("All Done!"));
-    });
+    window.setLabels(
+        [this, mode](LabelPosition start) { return OwnerLabels::labels(table(), mode, start); });
+    window.setDoneMessage(OwnerLabels::kLabelsDone);
     window.exec();
 }
 

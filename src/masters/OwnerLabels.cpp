@@ -2,7 +2,7 @@
 
 #include "dbf/Table.h"
 #include "print/LabelLayout.h"
-#include "print/TableLabelSource.h"
+#include "print/TableRecords.h"
 
 namespace OwnerLabels
 {
@@ -22,17 +22,6 @@ const LabelLayout& layout()
         return l;
     }();
     return label;
-}
-
-// Runs the labels on whatever the caller hands in: a printer or a PDF file.
-template <typename Output>
-auto run(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start, Output output)
-{
-    LabelRun labels(stock(), layout());
-    labels.setStart(start);
-    labels.setPlacement(LabelPlacement::Centred);
-    TableLabelSource records(owners, recordsToPrint(owners, mode));
-    return output(labels, records);
 }
 
 } // namespace
@@ -72,20 +61,13 @@ int count(const dbf::Table& owners, OwnerLabelMode mode)
     return static_cast<int>(recordsToPrint(owners, mode).size());
 }
 
-LabelRun::Printed print(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
-                        QPagedPaintDevice& device)
+LabelRun labels(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start)
 {
-    return run(owners, mode, start, [&device](const LabelRun& labels, TableLabelSource& records) {
-        return labels.print(records, device);
-    });
-}
-
-Result<LabelRun::Printed> savePdf(const dbf::Table& owners, OwnerLabelMode mode,
-                                  LabelPosition start, const QString& path)
-{
-    return run(owners, mode, start, [&](const LabelRun& labels, TableLabelSource& records) {
-        return labels.savePdf(records, path);
-    });
+    LabelRun run(stock(), layout(),
+                 std::make_shared<TableRecords>(owners, recordsToPrint(owners, mode)));
+    run.setStart(start);
+    run.setPlacement(LabelPlacement::Centred);
+    return run;
 }
 
 } // namespace OwnerLabels

@@ -8,8 +8,6 @@
 #include <cstdint>
 #include <vector>
 
-class QPagedPaintDevice;
-
 namespace dbf
 {
 class RecordView;
@@ -36,13 +34,12 @@ int count(const dbf::Table& owners, OwnerLabelMode mode);
 // Whether an owner gets a label.
 bool prints(const dbf::RecordView& owner, OwnerLabelMode mode);
 
-// Prints from the first owner in last-name order, from the start position of
-// the first sheet, the grid of labels centred across the paper. The owners
-// table is only read: its order and current record stay.
-LabelRun::Printed print(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start,
-                        QPagedPaintDevice& device);
-// The same run into a PDF file, or the reason it could not be written.
-Result<LabelRun::Printed> savePdf(const dbf::Table& owners, OwnerLabelMode mode,
-                                  LabelPosition start, const QString& path);
+// The run from the first owner in last-name order, from the start position
+// of the first sheet, the grid of labels centred across the paper: a
+// snapshot of the owners, whose order and current record stay as they are.
+LabelRun labels(const dbf::Table& owners, OwnerLabelMode mode, LabelPosition start);
+
+// Told when the labels are printed.
+inline const QString kLabelsDone = QStringLiteral("All Done!");
 
 } // namespace OwnerLabels

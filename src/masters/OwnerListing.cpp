@@ -7,48 +7,38 @@
 namespace
 {
 
-QString stored(const dbf::RecordView& owner, const char* field)
+QString field(const dbf::RecordView& owner, const char* name)
 {
-    return RecordValues::raw(owner, field);
+    return RecordValues::text(owner, name);
 }
 
-QString trimmed(const dbf::RecordView& owner, const char* field)
+QStringList ownerRow(const dbf::RecordView& owner)
 {
-    return RecordValues::text(owner, field);
-}
-
-QString ownerLine(const dbf::RecordView& owner)
-{
-    const QString name = (trimmed(owner, "first") + u' ' + stored(owner, "last")).leftJustified(10);
-    const QString address = (trimmed(owner, "address") + "   " + trimmed(owner, "city") + ", " +
-                             trimmed(owner, "state") + "   " + trimmed(owner, "zip"))
-                                .leftJustified(50);
-    return name + u'\t' + address + u'\t' + stored(owner, "phone") + "   " +
-           trimmed(owner, "email");
+    return {field(owner, "first") + u' ' + field(owner, "last"),
+            field(owner, "address") + "   " + field(owner, "city") + ", " + field(owner, "state") +
+                "   " + field(owner, "zip"),
+            field(owner, "phone"), field(owner, "email")};
 }
 
 } // namespace
 
 RichListing ownerListing(const dbf::Table& owners)
 {
-    RichListing listing;
+    RichListing listing(kOwnerListingCaption);
     listing.setFont(QStringLiteral("Arial"), 10);
     listing.setBold(true);
     listing.addLine(QStringLiteral("Address Info for Individuals in Database"));
     listing.addLine(QStringLiteral(" "));
     listing.setPointSize(8);
-    listing.setTabStops({150, 200, 250, 300, 400, 450});
-    listing.addLine(QStringLiteral("Full Name\t") +
-                    QStringLiteral("Address   City, State  Zip").leftJustified(50) +
-                    QStringLiteral("\tPhone\tEmail"));
-    if (owners.recordCount() > 0) {
-        listing.setBold(false);
-        listing.addLine(QStringLiteral(" "));
-        for (std::uint32_t recno : owners.recordsInOrder(owners.order())) {
-            const dbf::RecordView owner = owners.record(recno);
-            if (!owner.deleted())
-                listing.addLine(ownerLine(owner));
-        }
+    listing.setBold(false);
+    QList<QStringList> rows;
+    for (std::uint32_t recno : owners.recordsInOrder(owners.order())) {
+        const dbf::RecordView owner = owners.record(recno);
+        if (!owner.deleted())
+            rows << ownerRow(owner);
     }
+    listing.addTable({QStringLiteral("Full Name"), QStringLiteral("Address   City, State  Zip"),
+                      QStringLiteral("Phone"), QStringLiteral("Email")},
+                     rows);
     return listing;
 }

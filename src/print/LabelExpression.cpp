@@ -1,6 +1,6 @@
 #include "print/LabelExpression.h"
 
-#include "print/LabelRecordSource.h"
+#include "print/RecordSource.h"
 
 #include "dbf/Error.h"
 
@@ -121,13 +121,13 @@ QString dropLeadingBlanks(const QString& s)
     return s.mid(start);
 }
 
-QString evaluateNode(const Node& node, const LabelRecordSource& record)
+QString evaluateNode(const Node& node, const SourceRow& record)
 {
     switch (node.kind) {
     case Node::Kind::Literal:
         return node.text;
     case Node::Kind::Field:
-        return record.value(node.text);
+        return record.text(node.text);
     case Node::Kind::Join: {
         QString joined;
         for (const Node& operand : node.operands)
@@ -161,7 +161,7 @@ LabelExpression::~LabelExpression() = default;
 LabelExpression::LabelExpression(const LabelExpression&) = default;
 LabelExpression& LabelExpression::operator=(const LabelExpression&) = default;
 
-QString LabelExpression::evaluate(const LabelRecordSource& record) const
+QString LabelExpression::evaluate(const SourceRow& record) const
 {
     return evaluateNode(*root_, record);
 }

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class LabelRecordSource;
+class SourceRow;
 
 // A label item's expression over the fields of the record being printed, in
 // the xBase form the layouts are written in: field names, quoted literals
@@ -21,7 +21,7 @@ public:
     LabelExpression& operator=(const LabelExpression&);
 
     const QString& text() const { return text_; }
-    QString evaluate(const LabelRecordSource& record) const;
+    QString evaluate(const SourceRow& record) const;
 
     struct Node;
 

@@ -1,7 +1,7 @@
 #include "print/LabelLayout.h"
 
-#include "print/LabelRecordSource.h"
 #include "print/PaperCanvas.h"
+#include "print/RecordSource.h"
 
 #include <QFontMetricsF>
 #include <QPen>
@@ -60,13 +60,13 @@ LabelItem& LabelItem::alignedIn(double width, Qt::Alignment alignment)
     return *this;
 }
 
-QString LabelItem::textFor(const LabelRecordSource& record) const
+QString LabelItem::textFor(const SourceRow& record) const
 {
     switch (kind) {
     case Kind::Text:
         return content;
     case Kind::Field:
-        return record.value(content);
+        return record.text(content);
     case Kind::Expression:
         return expression->evaluate(record);
     case Kind::Line:
@@ -97,8 +97,7 @@ LabelItem* LabelLayout::find(const QString& content)
     return nullptr;
 }
 
-void LabelLayout::paint(PaperCanvas& canvas, const QRectF& label,
-                        const LabelRecordSource& record) const
+void LabelLayout::paint(PaperCanvas& canvas, const QRectF& label, const SourceRow& record) const
 {
     QPainter& painter = canvas.painter();
     painter.save();

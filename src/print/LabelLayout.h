@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-class LabelRecordSource;
+class SourceRow;
 class PaperCanvas;
 class QRectF;
 
@@ -41,7 +41,7 @@ struct LabelItem {
                           Qt::PenStyle style);
 
     LabelItem& alignedIn(double width, Qt::Alignment alignment);
-    QString textFor(const LabelRecordSource& record) const;
+    QString textFor(const SourceRow& record) const;
 };
 
 // The printed labels' typeface.
@@ -59,7 +59,7 @@ public:
 
     // Paints the items inside label (device pixels of the canvas), clipped
     // to it so that a long text cannot run onto the next label.
-    void paint(PaperCanvas& canvas, const QRectF& label, const LabelRecordSource& record) const;
+    void paint(PaperCanvas& canvas, const QRectF& label, const SourceRow& record) const;
 
 private:
     std::vector<LabelItem> items_;

@@ -1,55 +1,63 @@
 #include "print/LabelRun.h"
 
-#include "print/OutputFile.h"
-
 #include "print/LabelLayout.h"
-#include "print/LabelRecordSource.h"
 #include "print/PaperCanvas.h"
 
-#include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 
-LabelRun::LabelRun(const LabelStock& stock, const LabelLayout& layout)
-    : stock_(stock), layout_(layout)
+LabelRun::LabelRun(const LabelStock& stock, const LabelLayout& layout,
+                   std::shared_ptr<const RecordSource> records)
+    : stock_(stock), layout_(layout), records_(std::move(records))
 {
 }
 
-void LabelRun::setBeforePrint(std::function<Decision(LabelRecordSource&)> decide)
+void LabelRun::setBeforePrint(std::function<Decision(const SourceRow&)> decide)
 {
     beforePrint_ = std::move(decide);
 }
 
-void LabelRun::setAfterPrint(std::function<void(LabelRecordSource&)> printed)
+void LabelRun::setAfterPrint(std::function<void(const SourceRow&)> printed)
 {
     afterPrint_ = std::move(printed);
 }
 
-void LabelRun::setAbortCheck(std::function<bool()> aborted)
+QPageLayout LabelRun::pageLayout() const
 {
-    aborted_ = std::move(aborted);
+    // Labels are placed from the paper's edge: the whole sheet is the page.
+    QPageLayout layout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
 }
 
-LabelRun::Printed LabelRun::print(LabelRecordSource& records, QPagedPaintDevice& device) const
+PrintOutcome LabelRun::paint(QPagedPaintDevice& device, const std::function<bool()>& aborted) const
+{
+    const Printed printed = printLabels(device, aborted);
+    return {printed.sheets, printed.aborted, printed.deviceFailed};
+}
+
+LabelRun::Printed LabelRun::printLabels(QPagedPaintDevice& device,
+                                        const std::function<bool()>& aborted) const
 {
     Printed result;
-    device.setPageSize(QPageSize(QPageSize::Letter));
-    device.setPageOrientation(QPageLayout::Portrait);
     PaperCanvas canvas(device);
     if (!canvas.isActive()) {
         result.deviceFailed = true;
         return result;
     }
+    result.sheets = 1;
 
     LabelPosition next = stock_.clamped(start_);
-    for (; !records.atEnd(); records.next()) {
-        const Decision decision = beforePrint_ ? beforePrint_(records) : Decision::Print;
+    for (int row = 0; row < records_->rowCount(); ++row) {
+        const SourceRow record(*records_, row);
+        const Decision decision = beforePrint_ ? beforePrint_(record) : Decision::Print;
         if (decision == Decision::Stop)
             break;
         if (decision == Decision::Skip)
             continue;
         for (int copy = 0; copy < copies_; ++copy) {
-            if (aborted_ && aborted_()) {
+            if (aborted && aborted()) {
                 result.aborted = true;
                 return result;
             }
@@ -60,16 +68,17 @@ LabelRun::Printed LabelRun::print(LabelRecordSource& records, QPagedPaintDevice&
                     result.deviceFailed = true;
                     return result;
                 }
+                ++result.sheets;
                 next = {1, 1};
             }
             const QRectF mm = stock_.labelRect(next, placement_);
             const QRectF label(canvas.fromMillimetres(mm.left()), canvas.fromMillimetres(mm.top()),
                                canvas.fromMillimetres(mm.width()),
                                canvas.fromMillimetres(mm.height()));
-            layout_.paint(canvas, label, records);
-            ++result.printed;
+            layout_.paint(canvas, label, record);
+            ++result.labels;
             if (afterPrint_)
-                afterPrint_(records);
+                afterPrint_(record);
             if (++next.column > stock_.across) {
                 next.column = 1;
                 ++next.row;
@@ -77,20 +86,4 @@ LabelRun::Printed LabelRun::print(LabelRecordSource& records, QPagedPaintDevice&
         }
     }
     return result;
-}
-
-::Result<LabelRun::Printed> LabelRun::savePdf(LabelRecordSource& records, const QString& path) const
-{
-    Printed printed;
-    // Labels are placed from the paper's edge: the whole sheet is the page.
-    const Done written =
-        OutputFile::writePdf(path, {QString::fromLatin1(jobTitle)}, [&](QPagedPaintDevice& pdf) {
-            printed = print(records, pdf);
-            return printed.deviceFailed
-                       ? Done::failure("Cannot write " + path + ": the PDF could not be started")
-                       : Done::success();
-        });
-    if (!written)
-        return ::Result<Printed>::failure(written.message());
-    return printed;
 }

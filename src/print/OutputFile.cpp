@@ -80,10 +80,8 @@ Done writePdf(const QString& path, const PdfSettings& settings,
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Ringvale"));
         writer.setTitle(settings.title);
-        if (settings.resolution > 0)
-            writer.setResolution(settings.resolution);
-        writer.setPageSize(settings.pageSize);
-        writer.setPageMargins(settings.margins, settings.marginUnit);
+        writer.setResolution(settings.resolution);
+        writer.setPageLayout(settings.layout);
         return paint(writer);
     });
 }

@@ -2,9 +2,7 @@
 
 #include "storage/Result.h"
 
-#include <QMarginsF>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QString>
 
 #include <functional>
@@ -33,13 +31,12 @@ Done write(const QString& path, const std::function<Done(QIODevice& file)>& writ
 // How a PDF is set up before anything is drawn on it.
 struct PdfSettings {
     QString title;
-    QPageSize pageSize = QPageSize(QPageSize::Letter);
-    QMarginsF margins;
-    QPageLayout::Unit marginUnit = QPageLayout::Millimeter;
-    int resolution = 0; // dots per inch; 0 keeps the writer's own
+    QPageLayout layout;
+    int resolution; // dots per inch
 };
 
-// The one PDF writer: `paint` draws every page on it and says whether it could.
+// The one PDF writer, named as Ringvale's with the printout's title: `paint`
+// draws every page on it and says whether it could.
 Done writePdf(const QString& path, const PdfSettings& settings,
               const std::function<Done(QPagedPaintDevice& pdf)>& paint);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/ReportDataSource.h"
+#include "print/RecordSource.h"
 #include "print/ReportElement.h"
 
 #include <QDate>
@@ -84,5 +84,5 @@ struct ReportDefinition {
 // A report ready to lay out: its declaration and the rows it prints.
 struct Report {
     ReportDefinition definition;
-    std::shared_ptr<ReportDataSource> data;
+    std::shared_ptr<const RecordSource> data;
 };

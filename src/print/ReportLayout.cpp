@@ -56,7 +56,7 @@ private:
         return index >= 0 && index < rowCount() ? &rows_[index] : nullptr;
     }
 
-    void readRows(ReportDataSource* data);
+    void readRows(const RecordSource* data);
     void checkVariables() const;
     void computeKeys();
     int groupEnd(int level, int start) const;
@@ -114,18 +114,17 @@ private:
     double columnsBottom_ = 0;
 };
 
-void LayoutRun::readRows(ReportDataSource* data)
+void LayoutRun::readRows(const RecordSource* data)
 {
     if (!data)
         return;
     const QStringList names = data->fieldNames();
     const auto index = ReportRow::indexFields(names);
-    data->reset();
-    while (data->next()) {
+    for (int row = 0; row < data->rowCount(); ++row) {
         QVariantList values;
         values.reserve(names.size());
         for (const QString& name : names)
-            values.append(data->value(name));
+            values.append(data->value(row, name));
         rows_.emplace_back(index, std::move(values));
     }
 }

@@ -1,12 +1,9 @@
 #include "print/ReportPainter.h"
 
-#include "print/OutputFile.h"
-
-#include "dbf/Error.h"
+#include "print/PaperCanvas.h"
 
 #include <QFont>
-#include <QPageLayout>
-#include <QPageSize>
+#include <QPageRanges>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -64,38 +61,30 @@ void ReportPainter::paintPage(QPainter& painter, const ReportPage& page, double 
     }
 }
 
-void ReportPainter::print(const ReportPages& pages, QPagedPaintDevice& device, int first, int last)
+PrintOutcome ReportPainter::print(const ReportPages& pages, QPagedPaintDevice& device,
+                                  const std::function<bool()>& aborted)
 {
-    if (pages.pages.isEmpty())
-        return;
-    if (last < 0 || last >= pages.pages.size())
-        last = static_cast<int>(pages.pages.size()) - 1;
-    first = std::clamp(first, 0, last);
-
-    device.setPageLayout(QPageLayout(QPageSize(pages.paperSize, QPageSize::Millimeter),
-                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                     QPageLayout::Millimeter));
-    QPainter painter;
-    if (!painter.begin(&device))
-        throw dbf::Error(QStringLiteral("The report \"%1\" cannot be printed: the printer or "
-                                        "file did not accept it")
-                             .arg(pages.title)
-                             .toStdString());
-    const double dotsPerMillimetre = device.logicalDpiX() / 25.4;
-    for (int index = first; index <= last; ++index) {
-        if (index > first)
-            device.newPage();
-        paintPage(painter, pages.pages.at(index), dotsPerMillimetre);
+    PrintOutcome outcome;
+    const QPageRanges chosen = device.pageRanges();
+    PaperCanvas canvas(device);
+    if (!canvas.isActive()) {
+        outcome.deviceFailed = true;
+        return outcome;
     }
-    painter.end();
-}
-
-Done ReportPainter::writePdf(const ReportPages& pages, const QString& fileName)
-{
-    OutputFile::PdfSettings settings{pages.title};
-    settings.resolution = 600;
-    return OutputFile::writePdf(fileName, settings, [&](QPagedPaintDevice& pdf) {
-        print(pages, pdf);
-        return Done::success();
-    });
+    const double dotsPerMillimetre = canvas.dpi() / 25.4;
+    for (int index = 0; index < pages.pages.size(); ++index) {
+        if (!chosen.isEmpty() && !chosen.contains(index + 1))
+            continue;
+        if (aborted && aborted()) {
+            outcome.aborted = true;
+            return outcome;
+        }
+        if (outcome.pages > 0 && !canvas.newPage()) {
+            outcome.deviceFailed = true;
+            return outcome;
+        }
+        paintPage(canvas.painter(), pages.pages.at(index), dotsPerMillimetre);
+        ++outcome.pages;
+    }
+    return outcome;
 }

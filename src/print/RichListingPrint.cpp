@@ -1,15 +1,17 @@
-#include "print/RichListingPrint.h"
-
-#include "print/OutputFile.h"
+#include "print/RichListing.h"
 
 #include "print/PaperCanvas.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
-#include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QTextDocument>
+#include <QTextOption>
 
 #include <memory>
+
+// The pages of a rich listing: the text between the listing margins, the page
+// number in the bottom margin.
 
 namespace
 {
@@ -23,13 +25,15 @@ constexpr double footerGap = 8;
 
 } // namespace
 
-int printRichListing(const QTextDocument& text, QPageLayout::Orientation orientation,
-                     QPagedPaintDevice& device)
+PrintOutcome RichListing::paint(QPagedPaintDevice& device,
+                                const std::function<bool()>& aborted) const
 {
-    device.setPageOrientation(orientation);
+    PrintOutcome outcome;
     PaperCanvas canvas(device);
-    if (!canvas.isActive())
-        return 0;
+    if (!canvas.isActive()) {
+        outcome.deviceFailed = true;
+        return outcome;
+    }
     const QRectF paper = canvas.paperRect();
     const QRectF body(paper.left() + canvas.fromMillimetres(leftMargin),
                       paper.top() + canvas.fromMillimetres(topMargin),
@@ -38,9 +42,14 @@ int printRichListing(const QTextDocument& text, QPageLayout::Orientation orienta
 
     // Laid out again on a copy at the device's resolution, so the window's
     // own layout for the screen stays as it is.
-    std::unique_ptr<QTextDocument> pages(text.clone());
+    std::unique_ptr<QTextDocument> pages(document_->clone());
     pages->documentLayout()->setPaintDevice(&device);
     pages->setDocumentMargin(0);
+    // Nothing may run past the right margin: a word too long for its line or
+    // its column (an e-mail address) is broken where the line is full.
+    QTextOption wrapping = pages->defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    pages->setDefaultTextOption(wrapping);
     pages->setPageSize(body.size());
 
     QFont footerFont("Courier New");
@@ -49,8 +58,14 @@ int printRichListing(const QTextDocument& text, QPageLayout::Orientation orienta
     QPainter& painter = canvas.painter();
     const int pageCount = pages->pageCount();
     for (int page = 0; page < pageCount; ++page) {
-        if (page > 0 && !canvas.newPage())
-            return page;
+        if (aborted && aborted()) {
+            outcome.aborted = true;
+            return outcome;
+        }
+        if (page > 0 && !canvas.newPage()) {
+            outcome.deviceFailed = true;
+            return outcome;
+        }
         const QRectF view(0, page * body.height(), body.width(), body.height());
         painter.save();
         painter.translate(body.left(), body.top() - view.top());
@@ -69,16 +84,7 @@ int printRichListing(const QTextDocument& text, QPageLayout::Orientation orienta
                             body.width(), footerMetrics.height());
         painter.drawText(footer, Qt::AlignRight | Qt::AlignTop,
                          "Page " + QString::number(page + 1));
+        ++outcome.pages;
     }
-    return pageCount;
-}
-
-Done saveRichListingPdf(const QTextDocument& text, QPageLayout::Orientation orientation,
-                        const QString& path)
-{
-    return OutputFile::writePdf(path, {}, [&](QPagedPaintDevice& pdf) {
-        return printRichListing(text, orientation, pdf) == 0
-                   ? Done::failure("Cannot write " + path + ": the PDF could not be started")
-                   : Done::success();
-    });
+    return outcome;
 }

@@ -1,11 +1,11 @@
 #include "print/RtfWriter.h"
 
-#include "print/OutputFile.h"
-
 #include <QIODevice>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 #include <cmath>
 
@@ -60,6 +60,71 @@ void appendEscaped(QByteArray& out, const QString& text)
     }
 }
 
+void appendRun(QByteArray& out, const QTextCharFormat& format, const QString& text,
+               const QStringList& fonts, const QFont& fallback)
+{
+    out += "{\\f" + QByteArray::number(fonts.indexOf(familyOf(format, fallback)));
+    out += "\\fs" + QByteArray::number(std::lround(pointsOf(format, fallback) * 2));
+    if (format.fontWeight() >= QFont::Bold)
+        out += "\\b";
+    out += " ";
+    appendEscaped(out, text);
+    out += "}";
+}
+
+// The text of one paragraph: its runs, each with its font, size and weight.
+// An empty one keeps its font, so an empty table cell is as tall as the
+// others of its row.
+void appendRuns(QByteArray& out, const QTextBlock& block, const QStringList& fonts,
+                const QFont& fallback)
+{
+    if (block.begin().atEnd() && block.charFormat().hasProperty(QTextFormat::FontPointSize))
+        appendRun(out, block.charFormat(), {}, fonts, fallback);
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        appendRun(out, it.fragment().charFormat(), it.fragment().text(), fonts, fallback);
+}
+
+void appendTabStops(QByteArray& out, const QTextBlock& block)
+{
+    for (const QTextOption::Tab& tab : block.blockFormat().tabPositions())
+        out += "\\tx" + QByteArray::number(twipsFromDocumentUnits(tab.position));
+}
+
+// A table row by row, the columns at the widths the listing gave them (a
+// share of the text width); the heading rows repeat on every page.
+void appendTable(QByteArray& out, const QTextTable& table, int textWidthTwips,
+                 const QStringList& fonts, const QFont& fallback)
+{
+    const QTextTableFormat format = table.format();
+    const QList<QTextLength> widths = format.columnWidthConstraints();
+    QByteArray row = "\\trowd\\trgaph30";
+    double right = 0;
+    for (int column = 0; column < table.columns(); ++column) {
+        const QTextLength width = widths.value(column);
+        right += width.type() == QTextLength::PercentageLength
+                     ? width.rawValue() / 100 * textWidthTwips
+                     : double(textWidthTwips) / table.columns();
+        row += "\\cellx" + QByteArray::number(std::lround(right));
+    }
+    for (int r = 0; r < table.rows(); ++r) {
+        out += row;
+        if (r < format.headerRowCount())
+            out += "\\trhdr";
+        out += "\n";
+        for (int column = 0; column < table.columns(); ++column) {
+            const QTextTableCell cell = table.cellAt(r, column);
+            out += "\\pard\\intbl ";
+            for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
+                if (it != cell.begin())
+                    out += "\\par ";
+                appendRuns(out, it.currentBlock(), fonts, fallback);
+            }
+            out += "\\cell\n";
+        }
+        out += "\\row\n";
+    }
+}
+
 } // namespace
 
 QByteArray RtfWriter::toRtf(const QTextDocument& text, QPageLayout::Orientation orientation)
@@ -92,35 +157,27 @@ QByteArray RtfWriter::toRtf(const QTextDocument& text, QPageLayout::Orientation 
     out += "\\margr" + QByteArray::number(twipsFromMillimetres(15));
     out += "\n";
 
-    for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
-        out += "\\pard";
-        for (const QTextOption::Tab& tab : block.blockFormat().tabPositions())
-            out += "\\tx" + QByteArray::number(twipsFromDocumentUnits(tab.position));
-        out += " ";
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            out += "{\\f" + QByteArray::number(fonts.indexOf(familyOf(format, fallback)));
-            out += "\\fs" + QByteArray::number(std::lround(pointsOf(format, fallback) * 2));
-            if (format.fontWeight() >= QFont::Bold)
-                out += "\\b";
-            out += " ";
-            appendEscaped(out, it.fragment().text());
-            out += "}";
+    const int textWidth = twipsFromMillimetres((landscape ? 279.4 : 215.9) - 25 - 15);
+    bool first = true;
+    for (QTextFrame::iterator it = text.rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
+            if (!first)
+                out += "\\par\n";
+            appendTable(out, *table, textWidth, fonts, fallback);
+            first = true;
+            continue;
         }
-        if (block.next().isValid())
-            out += "\\par";
-        out += "\n";
+        const QTextBlock block = it.currentBlock();
+        // Paragraphs are separated, not ended: the last one has no \\par.
+        if (!first)
+            out += "\\par\n";
+        first = false;
+        out += "\\pard";
+        appendTabStops(out, block);
+        out += " ";
+        appendRuns(out, block, fonts, fallback);
     }
+    out += "\n";
     out += "}\n";
     return out;
-}
-
-Done RtfWriter::save(const QTextDocument& text, QPageLayout::Orientation orientation,
-                     const QString& path)
-{
-    return OutputFile::write(path, [&](QIODevice& file) {
-        if (file.write(toRtf(text, orientation)) < 0)
-            return Done::failure("Cannot write " + path + ": " + file.errorString());
-        return Done::success();
-    });
 }

@@ -1,12 +1,12 @@
 #include "reports/TrbReportForm.h"
 
 #include "print/ReportLayout.h"
-#include "print/ReportPreviewWindow.h"
+#include "storage/CommandGuard.h"
+#include "ui/ReportPreviewWindow.h"
 
-#include <QMessageBox>
-
-TrbReportForm::TrbReportForm(std::unique_ptr<ReportBuilder> builder, QWidget* parent)
-    : QWidget(parent), builder_(std::move(builder)), report_(builder_->build())
+TrbReportForm::TrbReportForm(std::unique_ptr<ReportBuilder> builder, Messages& messages,
+                             QWidget* parent)
+    : QWidget(parent), builder_(std::move(builder)), messages_(messages), report_(builder_->build())
 {
 }
 
@@ -15,14 +15,9 @@ TrbReportForm::~TrbReportForm() = default;
 void TrbReportForm::printToPreview()
 {
     ReportPages pages;
-    try {
-        pages = ReportLayout::layout(report());
-    } catch (const std::exception& error) {
-        // A lookup inside a band (a table read) may fail as well as the layout.
-        QMessageBox::critical(parentWidget(), report().definition.title,
-                              QString::fromStdString(error.what()));
+    // A lookup inside a band (a table read) may fail as well as the layout.
+    if (!runGuarded(messages_, [&] { pages = ReportLayout::layout(report()); }))
         return;
-    }
-    ReportPreviewWindow preview(std::move(pages), parentWidget());
+    ReportPreviewWindow preview(messages_, std::move(pages), parentWidget());
     preview.exec();
 }

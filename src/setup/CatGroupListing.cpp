@@ -4,14 +4,10 @@
 
 #include "dbf/Table.h"
 
-#include "print/OutputFile.h"
-#include <QFile>
-
-#include <QIODevice>
-
 namespace
 {
 
+// The print job's name and the heading of every printed page.
 const QString kHeading = QStringLiteral("Catalog Grouping Codes");
 const QString kTab = QStringLiteral("\t");
 
@@ -28,28 +24,10 @@ QString padded(const dbf::RecordView& group, const char* field)
     return RecordValues::raw(group, field);
 }
 
-QString expandTabs(const QString& line)
-{
-    constexpr int stop = 8;
-    QString out;
-    for (const QChar c : line) {
-        if (c == u'\t')
-            out += QString(stop - out.size() % stop, u' ');
-        else
-            out += c;
-    }
-    return out;
-}
-
 } // namespace
 
 namespace CatGroupListing
 {
-
-QString title()
-{
-    return kHeading;
-}
 
 QString tag(Kind kind)
 {
@@ -87,26 +65,14 @@ QFont font()
     return f;
 }
 
-CanvasListing printout(const QStringList& lines, const QFont& font)
+CanvasListing listing(const QStringList& lines, const QFont& font)
 {
     QFont printed = font;
     printed.setPointSize(12);
-    QStringList expanded;
-    for (const QString& line : lines)
-        expanded << expandTabs(line);
-    return CanvasListing(CanvasListingLayout::plainListing(kHeading, printed), expanded);
-}
-
-Done saveText(const QString& path, const QStringList& lines)
-{
-    return OutputFile::write(path, [&](QIODevice& file) {
-        for (const QString& line : lines) {
-            if (file.write((line + QLatin1Char('\n')).toUtf8()) < 0)
-                return Done::failure(QStringLiteral("Cannot write ") + path + QStringLiteral(": ") +
-                                     file.errorString());
-        }
-        return Done::success();
-    });
+    return CanvasListing(
+        kHeading,
+        CanvasListingLayout::plainListing(kHeading, printed, CanvasListingLayout::Tabs::Blanks),
+        lines);
 }
 
 } // namespace CatGroupListing

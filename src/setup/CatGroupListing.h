@@ -21,23 +21,19 @@ enum class Kind {
     Full,  // "Full List": in GroupKEY order, each grouping with its footers
 };
 
-// The print job's name and the heading of every printed page.
-QString title();
 // The tag a listing is read in.
 QString tag(Kind kind);
 // The lines of a listing, deleted groupings left out, read in the listing's
 // order. Only reads the table.
 QStringList lines(const dbf::Table& groups, Kind kind);
 
-// Printing at 12 points in `font`'s family: the heading on line 3, 250 printer
-// pixels from the left, the lines from line 5 (line 4 on later pages), 150
-// pixels from the left. Tabs are set out as blanks to every eighth column, as
-// the text area shows them, since a printer's canvas does not expand them.
-CanvasListing printout(const QStringList& lines, const QFont& font);
+// The lines as a printout, PDF or text: at 12 points in `font`'s family, the
+// heading on line 3, 250 printer pixels from the left, the lines from line 5
+// (line 4 on later pages), 150 pixels from the left. Tabs print as blanks to
+// every eighth column, as the text area shows them in its fixed-pitch font;
+// the text file keeps the tabs.
+CanvasListing listing(const QStringList& lines, const QFont& font);
 // The font of the text area, in which the listing also prints.
 QFont font();
-
-// Writes the lines as a text file, or gives the reason it cannot.
-Done saveText(const QString& path, const QStringList& lines);
 
 } // namespace CatGroupListing

@@ -78,7 +78,7 @@ void TClassForm::SectionsByCurrentIndexClick()
     if (browser().editing() && !save())
         return;
     try {
-        TClassReportForm report(table(), browser().order()->tag, this);
+        TClassReportForm report(table(), browser().order()->tag, messages(), this);
         report.printToPreview();
     } catch (const std::exception& e) {
         messages().error(QString::fromStdString(e.what()));

@@ -1,6 +1,6 @@
 #include "setup/ClassListingReport.h"
 
-#include "print/ReportListSource.h"
+#include "print/RecordList.h"
 #include "storage/RecordValues.h"
 
 #include "dbf/Table.h"
@@ -51,12 +51,12 @@ constexpr double kWidth = 203;
 
 using RecordValues::text;
 
-std::shared_ptr<ReportListSource> readRows(const dbf::Table& table, const QString& tag)
+std::shared_ptr<RecordList> readRows(const dbf::Table& table, const QString& tag)
 {
     QStringList fields{"section"};
     for (const Column& c : columns())
         fields << c.field;
-    auto rows = std::make_shared<ReportListSource>(fields);
+    auto rows = std::make_shared<RecordList>(fields);
 
     for (std::uint32_t recno : table.recordsInOrder(tag.toStdString())) {
         const dbf::RecordView classes = table.record(recno);

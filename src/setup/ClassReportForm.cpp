@@ -2,7 +2,8 @@
 
 #include "setup/ClassListingReport.h"
 
-TClassReportForm::TClassReportForm(dbf::Table& classes, const QString& tag, QWidget* parent)
-    : TrbReportForm(std::make_unique<ClassListingReport>(classes, tag), parent)
+TClassReportForm::TClassReportForm(dbf::Table& classes, const QString& tag, Messages& messages,
+                                   QWidget* parent)
+    : TrbReportForm(std::make_unique<ClassListingReport>(classes, tag), messages, parent)
 {
 }

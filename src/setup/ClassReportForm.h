@@ -14,5 +14,6 @@ class TClassReportForm : public TrbReportForm
 {
     Q_OBJECT
 public:
-    TClassReportForm(dbf::Table& classes, const QString& tag, QWidget* parent = nullptr);
+    TClassReportForm(dbf::Table& classes, const QString& tag, Messages& messages,
+                     QWidget* parent = nullptr);
 };

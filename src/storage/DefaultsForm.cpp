@@ -1,17 +1,18 @@
 #include "storage/DefaultsForm.h"
 
+#include "storage/CommandGuard.h"
+#include "storage/Messages.h"
 #include "storage/Preferences.h"
 #include "storage/SessionSettings.h"
+#include "ui/MessageDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -47,7 +48,23 @@ QRadioButton* addRadio(QButtonGroup* group, QVBoxLayout* layout, const QString& 
 } // namespace
 
 TDefaultsForm::TDefaultsForm(Preferences& preferences, SessionSettings& session, QWidget* parent)
-    : QDialog(parent), preferences_(preferences), session_(session)
+    : TDefaultsForm(preferences, session, std::make_unique<MessageDialog>(), nullptr, parent)
+{
+}
+
+TDefaultsForm::TDefaultsForm(Preferences& preferences, SessionSettings& session, Messages& messages,
+                             QWidget* parent)
+    : TDefaultsForm(preferences, session, nullptr, &messages, parent)
+{
+}
+
+TDefaultsForm::~TDefaultsForm() = default;
+
+TDefaultsForm::TDefaultsForm(Preferences& preferences, SessionSettings& session,
+                             std::unique_ptr<MessageDialog> own, Messages* messages,
+                             QWidget* parent)
+    : QDialog(parent), preferences_(preferences), session_(session), ownMessages_(std::move(own)),
+      messages_(messages ? *messages : *ownMessages_)
 {
     setWindowTitle(QStringLiteral("NUR Trial - Default Settings"));
 
@@ -65,10 +82,13 @@ TDefaultsForm::TDefaultsForm(Preferences& preferences, SessionSettings& session,
     auto* helpButton = new QPushButton(QStringLiteral("Help "));
     applyButton_ = new QPushButton(QStringLiteral("Apply"));
     okayButton->setDefault(true);
-    connect(okayButton, &QPushButton::clicked, this, &TDefaultsForm::okay);
+    connect(okayButton, &QPushButton::clicked, this,
+            [this] { runGuarded(messages_, [this] { okay(); }); });
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton, &QPushButton::clicked, this, &TDefaultsForm::showHelp);
-    connect(applyButton_, &QPushButton::clicked, this, &TDefaultsForm::apply);
+    connect(helpButton, &QPushButton::clicked, this,
+            [this] { runGuarded(messages_, [this] { showHelp(); }); });
+    connect(applyButton_, &QPushButton::clicked, this,
+            [this] { runGuarded(messages_, [this] { apply(); }); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -266,7 +286,7 @@ bool TDefaultsForm::apply()
 {
     const DefaultsValues current = values();
     if (!writeDefaultsValues(preferences_, current)) {
-        QMessageBox::warning(this, windowTitle(), preferences_.errorString());
+        messages_.error(preferences_.errorString());
         return false;
     }
     loaded_ = current;
@@ -285,6 +305,5 @@ void TDefaultsForm::okay()
 
 void TDefaultsForm::showHelp()
 {
-    QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
-                             QStringLiteral("Still working on"));
+    messages_.inform(QStringLiteral("Still working on"));
 }

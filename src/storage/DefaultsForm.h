@@ -4,6 +4,10 @@
 
 #include <QDialog>
 
+#include <memory>
+
+class MessageDialog;
+class Messages;
 class Preferences;
 class SessionSettings;
 class QButtonGroup;
@@ -19,12 +23,20 @@ class TDefaultsForm : public QDialog
 {
     Q_OBJECT
 public:
+    // Every message, a file that cannot be written included, goes through `messages`.
+    TDefaultsForm(Preferences& preferences, SessionSettings& session, Messages& messages,
+                  QWidget* parent = nullptr);
+    // For the entry desk's call until it hands in its messages: the
+    // messages are the application's dialogs over this window.
     TDefaultsForm(Preferences& preferences, SessionSettings& session, QWidget* parent = nullptr);
+    ~TDefaultsForm() override;
 
     // What the controls hold now.
     DefaultsValues values() const;
 
 private:
+    TDefaultsForm(Preferences& preferences, SessionSettings& session,
+                  std::unique_ptr<MessageDialog> own, Messages* messages, QWidget* parent);
     QWidget* buildClubPage();
     QWidget* buildSecretaryPage();
     QWidget* buildDataEntryPage();
@@ -39,6 +51,8 @@ private:
 
     Preferences& preferences_;
     SessionSettings& session_;
+    std::unique_ptr<MessageDialog> ownMessages_; // none when the caller hands its messages in
+    Messages& messages_;
     DefaultsValues loaded_;
 
     QTabWidget* pages_ = nullptr;

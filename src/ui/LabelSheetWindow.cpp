@@ -1,22 +1,20 @@
 #include "ui/LabelSheetWindow.h"
 
-#include "print/LabelRun.h"
-#include "print/OutputFile.h"
+#include "storage/CommandGuard.h"
+#include "storage/Messages.h"
 #include "ui/LabelStartWidget.h"
-
-#include "ui/MessageDialog.h"
+#include "ui/PrinterDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-LabelSheetWindow::LabelSheetWindow(const QString& caption, const LabelStock& stock,
-                                   const LabelSheetTexts& texts, QWidget* parent)
-    : QDialog(parent), intro_(new QLabel(this)), start_(new LabelStartWidget(stock, this))
+LabelSheetWindow::LabelSheetWindow(Messages& messages, const QString& caption,
+                                   const LabelStock& stock, const LabelSheetTexts& texts,
+                                   QWidget* parent)
+    : QDialog(parent), messages_(messages), intro_(new QLabel(this)),
+      start_(new LabelStartWidget(stock, this))
 {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
@@ -36,8 +34,10 @@ LabelSheetWindow::LabelSheetWindow(const QString& caption, const LabelStock& sto
     auto* print = new QPushButton("Print ", this);
     auto* pdf = new QPushButton("Save as PDF", this);
     auto* cancel = new QPushButton("Cancel ", this);
-    connect(print, &QPushButton::clicked, this, &LabelSheetWindow::print);
-    connect(pdf, &QPushButton::clicked, this, &LabelSheetWindow::saveAsPdf);
+    connect(print, &QPushButton::clicked, this,
+            [this] { runGuarded(messages_, [this] { this->print(); }); });
+    connect(pdf, &QPushButton::clicked, this,
+            [this] { runGuarded(messages_, [this] { saveAsPdf(); }); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(print);
@@ -76,38 +76,24 @@ void LabelSheetWindow::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void LabelSheetWindow::printTo(QPagedPaintDevice& device)
+void LabelSheetWindow::finish()
 {
-    if (printAction_)
-        printAction_(device, startPosition());
+    if (!doneMessage_.isEmpty())
+        messages_.inform(doneMessage_);
     accept();
-}
-
-bool LabelSheetWindow::printToPdf(const QString& path)
-{
-    // Labels are placed from the paper's edge: the whole sheet is the page.
-    const Done saved = OutputFile::writePdf(path, {QString::fromLatin1(LabelRun::jobTitle)},
-                                            [this](QPagedPaintDevice& pdf) {
-                                                printTo(pdf);
-                                                return Done::success();
-                                            });
-    if (!saved)
-        QMessageBox::warning(this, windowTitle(), saved.message());
-    return saved.ok();
 }
 
 void LabelSheetWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(LabelRun::jobTitle);
-    printer.setFullPage(true);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printTo(printer);
+    if (!labels_)
+        return;
+    const auto outcome = printOnChosenPrinter(labels_(startPosition()), messages_, this);
+    if (outcome && !outcome->deviceFailed)
+        finish();
 }
 
 void LabelSheetWindow::saveAsPdf()
 {
-    if (const auto path = MessageDialog(this).saveFile(FileChoice::pdfFile()))
-        printToPdf(*path);
+    if (labels_ && askAndWrite(labels_(startPosition()), PrintFormat::Pdf, messages_))
+        finish();
 }

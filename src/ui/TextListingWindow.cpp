@@ -1,28 +1,24 @@
 #include "ui/TextListingWindow.h"
 
-#include "print/RichListing.h"
-#include "print/RichListingPrint.h"
-#include "print/RtfWriter.h"
+#include "storage/CommandGuard.h"
+#include "ui/PrinterDialog.h"
 
-#include "ui/MessageDialog.h"
-
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-TextListingWindow::TextListingWindow(const QString& caption, const RichListing& listing,
+#include <functional>
+
+TextListingWindow::TextListingWindow(Messages& messages, const RichListing& listing,
                                      QWidget* parent)
-    : QDialog(parent), editor_(new QTextEdit(this)), orientation_(listing.orientation())
+    : QDialog(parent), messages_(messages), title_(listing.title()),
+      orientation_(listing.orientation()), editor_(new QTextEdit(this))
 {
-    setWindowTitle(caption);
+    setWindowTitle(title_);
     editor_->setDocument(listing.document().clone(editor_));
     editor_->setAcceptRichText(false);
     editor_->setLineWrapMode(QTextEdit::NoWrap);
@@ -33,7 +29,8 @@ TextListingWindow::TextListingWindow(const QString& caption, const RichListing& 
     QMenu* edit = menus->addMenu("Edit");
     auto addCommand = [&](QMenu* menu, const QString& text, auto slot) {
         QAction* action = menu->addAction(text);
-        connect(action, &QAction::triggered, this, slot);
+        connect(action, &QAction::triggered, this,
+                [this, slot] { runGuarded(messages_, [&] { std::invoke(slot, this); }); });
         tools->addAction(action);
         return action;
     };
@@ -43,11 +40,11 @@ TextListingWindow::TextListingWindow(const QString& caption, const RichListing& 
     file->addSeparator();
     addCommand(file, "Exit", &QDialog::accept);
     tools->addSeparator();
-    addCommand(edit, "Select All", [this] { editor_->selectAll(); });
-    addCommand(edit, "Undo", [this] { editor_->undo(); });
+    addCommand(edit, "Select All", [](TextListingWindow* w) { w->editor_->selectAll(); });
+    addCommand(edit, "Undo", [](TextListingWindow* w) { w->editor_->undo(); });
     addCommand(edit, "Copy", &TextListingWindow::copyAll);
-    addCommand(edit, "Paste", [this] { editor_->paste(); });
-    addCommand(edit, "Cut", [this] { editor_->cut(); });
+    addCommand(edit, "Paste", [](TextListingWindow* w) { w->editor_->paste(); });
+    addCommand(edit, "Cut", [](TextListingWindow* w) { w->editor_->cut(); });
 
     auto* close = new QPushButton("Close", this);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -75,48 +72,24 @@ QPushButton* TextListingWindow::addButton(const QString& caption)
     return button;
 }
 
-bool TextListingWindow::saveRtf(const QString& path)
+RichListing TextListingWindow::printout() const
 {
-    const Done saved = RtfWriter::save(*document(), orientation_, path);
-    if (!saved)
-        QMessageBox::warning(this, windowTitle(), saved.message());
-    return saved.ok();
-}
-
-bool TextListingWindow::savePdf(const QString& path)
-{
-    const Done saved = saveRichListingPdf(*document(), orientation_, path);
-    if (!saved)
-        QMessageBox::warning(this, windowTitle(), saved.message());
-    return saved.ok();
+    return RichListing(title_, *document(), orientation_);
 }
 
 void TextListingWindow::saveAs()
 {
-    QFileDialog dialog(this, "Save As");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter("Text files (*.rtf)");
-    dialog.setDefaultSuffix("rtf");
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        saveRtf(dialog.selectedFiles().constFirst());
+    askAndWrite(printout(), PrintFormat::Rtf, messages_);
 }
 
 void TextListingWindow::saveAsPdf()
 {
-    if (const auto path = MessageDialog(this).saveFile(FileChoice::pdfFile()))
-        savePdf(*path);
+    askAndWrite(printout(), PrintFormat::Pdf, messages_);
 }
 
 void TextListingWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (printRichListing(*document(), orientation_, printer) == 0)
-        QMessageBox::warning(this, windowTitle(),
-                             "The printer " + printer.printerName() + " did not start printing.");
+    printOnChosenPrinter(printout(), messages_, this);
 }
 
 void TextListingWindow::copyAll()

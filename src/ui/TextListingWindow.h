@@ -1,42 +1,44 @@
 #pragma once
 
-#include <QDialog>
-#include <QPageLayout>
+#include "print/RichListing.h"
 
+#include <QDialog>
+
+class Messages;
 class QHBoxLayout;
 class QPushButton;
 class QTextDocument;
 class QTextEdit;
-class RichListing;
 
-// A listing in an editable rich-text area of its own. What is saved or
-// printed is the text as it stands, edits included; "Print", "Save as PDF"
-// and "Save As" (RTF) all start from the same document.
+// A listing in an editable rich-text area of its own, titled with the
+// listing's title. What is saved or printed is the text as it stands, edits
+// included: "Print", "Save as PDF" and "Save As" (rich text) all print the
+// same document. Every question and file choice goes through `messages`.
 class TextListingWindow : public QDialog
 {
     Q_OBJECT
 public:
-    TextListingWindow(const QString& caption, const RichListing& listing,
-                      QWidget* parent = nullptr);
+    TextListingWindow(Messages& messages, const RichListing& listing, QWidget* parent = nullptr);
 
     QTextEdit* editor() const { return editor_; }
     QTextDocument* document() const;
-    QPageLayout::Orientation orientation() const { return orientation_; }
     // A further button beside "Close" ("Send Email" on the confirmations).
     QPushButton* addButton(const QString& caption);
-
-    // Write the listing to path; a failure is shown to the user, naming the file.
-    bool saveRtf(const QString& path);
-    bool savePdf(const QString& path);
+    // The listing as it stands now.
+    RichListing printout() const;
 
 public slots:
+    // "Save As": a rich-text file of the chosen name.
     void saveAs();
     void saveAsPdf();
     void print();
+    // "Copy": selects everything and copies it.
     void copyAll();
 
 private:
-    QTextEdit* editor_;
+    Messages& messages_;
+    QString title_;
     QPageLayout::Orientation orientation_;
+    QTextEdit* editor_;
     QHBoxLayout* buttons_;
 };

@@ -1,6 +1,7 @@
 #include "setup/CatGroupListing.h"
 
 #include "DataRootFixture.h"
+#include "PdfText.h"
 
 #include <QFile>
 
@@ -67,23 +68,35 @@ TEST_F(CatGroupListings, FullListWithTheFootersThatAreFilled)
     EXPECT_EQ(groups().recno(), 2u) << "the record stays current";
 }
 
-TEST_F(CatGroupListings, SavedAsTextAndPrintedWithTabsSetOut)
+TEST_F(CatGroupListings, SavedAsTextWithTabsAndPrintedWithTabsSetOut)
 {
     const QStringList lines = CatGroupListing::lines(groups(), CatGroupListing::Kind::Full);
+    const CanvasListing listing = CatGroupListing::listing(lines, CatGroupListing::font());
+    EXPECT_EQ(listing.title().toStdString(), "Catalog Grouping Codes");
+    EXPECT_EQ(listing.layout().heading.toStdString(), "Catalog Grouping Codes");
+    EXPECT_EQ(listing.layout().font.pointSize(), 12);
+
     const QString file = fixture.root() + "/groups.txt";
-    const Done written = CatGroupListing::saveText(file, lines);
+    const Done written = listing.write(PrintFormat::Text, file);
     ASSERT_TRUE(written) << written.message().toStdString();
     QFile saved(file);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly | QIODevice::Text));
     EXPECT_EQ(QString::fromUtf8(saved.readAll()), lines.join('\n') + '\n');
 
-    const CanvasListing printout = CatGroupListing::printout(lines, CatGroupListing::font());
-    EXPECT_EQ(printout.layout().heading.toStdString(), "Catalog Grouping Codes");
-    EXPECT_EQ(printout.layout().font.pointSize(), 12);
-    EXPECT_EQ(printout.lines().at(1).toStdString(), "nov     Obedience       NOVICE");
-    EXPECT_EQ(printout.lines().at(4).toStdString(), "                Rosettes");
+    // On paper a tab goes to the next eighth column of the fixed-pitch font,
+    // as the text area shows it.
+    const QString pdf = fixture.root() + "/groups.pdf";
+    ASSERT_TRUE(listing.write(PrintFormat::Pdf, pdf));
+    const PdfWords words = pdfWords(pdf);
+    const PdfWord* code = words.find("nov");
+    const PdfWord* section = words.find("Obedience");
+    const PdfWord* footer = words.find("Rosettes");
+    ASSERT_TRUE(code && section && footer);
+    const double column = (section->xMin - code->xMin) / 8;
+    EXPECT_NEAR(column, 12 * 0.6, 0.2) << "a Courier character is six tenths of its size";
+    EXPECT_NEAR(footer->xMin - code->xMin, 16 * column, 0.5);
 
-    const Done refused = CatGroupListing::saveText(fixture.root() + "/no/such/folder/x.txt", lines);
+    const Done refused = listing.write(PrintFormat::Text, fixture.root() + "/no/such/folder/x.txt");
     EXPECT_FALSE(refused);
     EXPECT_TRUE(refused.message().contains("no/such/folder")) << refused.message().toStdString();
 }

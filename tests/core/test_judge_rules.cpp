@@ -140,7 +140,8 @@ TEST_F(JudgesTest, ListLinesLeaveOutDeletedJudgesInEitherOrder)
 TEST_F(JudgesTest, ListTextFileHoldsTheLines)
 {
     const QString path = QString::fromStdString((dir / "judges.txt").string());
-    const Done saved = JudgesList::saveText(JudgesList::lines(judges()), path);
+    const Done saved =
+        JudgesList::listing(JudgesList::lines(judges())).write(PrintFormat::Text, path);
     ASSERT_TRUE(saved) << saved.message().toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -157,7 +158,7 @@ TEST(JudgesListPrint, HeadingAndLinesFallOnTheirLinesOfEveryPage)
         lines << QString("Judge%1").arg(i, 3, 10, QChar('0'));
     TempDir dir;
     const QString pdf = QString::fromStdString((dir / "list.pdf").string());
-    const Done saved = JudgesList::savePdf(lines, pdf);
+    const Done saved = JudgesList::listing(lines).write(PrintFormat::Pdf, pdf);
     ASSERT_TRUE(saved) << saved.message().toStdString();
     const PdfWords words = pdfWords(pdf);
 
@@ -185,24 +186,59 @@ TEST(JudgesListPrint, HeadingAndLinesFallOnTheirLinesOfEveryPage)
     EXPECT_NEAR(next->yMin - heading2->yMin, lineHeight, 0.1) << "later pages go on from line 4";
 }
 
-TEST(JudgesListPrint, LongLinesGoOnOverTheNextLineRatherThanOffThePage)
+// On paper the name, phone, address and e-mail stand in columns: a judge
+// without a phone has the address under the others' addresses, a long
+// address goes on over the next line inside its column, and nothing passes
+// the right margin or is broken inside a word.
+TEST(JudgesListPrint, EveryFieldKeepsToItsColumnInsideTheMargins)
 {
-    const QString address = "1234 Long Meadow Road Apartment 5  Albuquerque, NM  87101";
-    const QStringList lines{" ", "Margaret Featherstonehaugh  \t505-555-1212\t" + address +
-                                     "\tmaggie.featherstonehaugh@example.org"};
+    const QStringList lines{
+        " ",
+        "Ann Lee  \t518-555-0101\t5 River Rd  Albany, NY  12207\tann.lee@example.com",
+        "Cy Brown  \t\t77 Hill St  Mobile, AL  36602\tcy@example.net",
+        "Margaret Featherstonehaugh  \t505-555-1212\t1234 Long Meadow Road Apartment 5  "
+        "Albuquerque, NM  87101\tmaggie.featherstonehaugh@example.org",
+        "Dee Cole  \t555-000-1111\t  ,    \t",
+    };
     TempDir dir;
     const QString pdf = QString::fromStdString((dir / "list.pdf").string());
-    const Done saved = JudgesList::savePdf(lines, pdf);
+    const Done saved = JudgesList::listing(lines).write(PrintFormat::Pdf, pdf);
     ASSERT_TRUE(saved) << saved.message().toStdString();
     const PdfWords words = pdfWords(pdf);
-    const PdfWord* email = words.find("maggie.featherstonehaugh@example.org");
-    ASSERT_TRUE(email);
-    const PdfWord* name = words.find("Margaret");
-    ASSERT_TRUE(name);
-    EXPECT_GT(email->yMin, name->yMin) << "the e-mail goes on the next line";
-    const double paperRight = 215.9 * 72 / 25.4 - 18; // less the quarter-inch border
-    for (const PdfWord& word : words.words)
-        EXPECT_LE(word.xMax, paperRight) << word.text.toStdString();
+    const auto word = [&](const char* text) {
+        const PdfWord* found = words.find(text);
+        EXPECT_TRUE(found) << text << " is not printed whole";
+        return found ? *found : PdfWord{};
+    };
+
+    const struct {
+        const char* column; // the first word of the field on each line
+        std::vector<const char*> fields;
+    } columns[] = {
+        {"name", {"Ann", "Cy", "Margaret", "Dee"}},
+        {"phone", {"518-555-0101", "505-555-1212", "555-000-1111"}},
+        {"address", {"5", "77", "1234"}},
+        {"e-mail",
+         {"ann.lee@example.com", "cy@example.net", "maggie.featherstonehaugh@example.org"}},
+    };
+    double previousLeft = -1;
+    for (const auto& c : columns) {
+        SCOPED_TRACE(c.column);
+        const double left = word(c.fields.front()).xMin;
+        for (const char* field : c.fields)
+            EXPECT_NEAR(word(field).xMin, left, 0.5) << field;
+        EXPECT_GT(left, previousLeft) << "the columns follow each other";
+        previousLeft = left;
+    }
+    // The e-mail of Cy Brown, who has no phone, is on his own line.
+    EXPECT_NEAR(word("cy@example.net").yMin, word("Cy").yMin, 0.5);
+    // The long address goes on over the next line, under its own first line.
+    EXPECT_GT(word("87101").yMin, word("1234").yMin + 5);
+    EXPECT_GE(word("87101").xMin, word("1234").xMin - 0.5);
+    EXPECT_LT(word("87101").yMin, word("Dee").yMin) << "the next judge comes after all of it";
+    const double right = (215.9 - 6.35) * 72 / 25.4; // the paper less the quarter-inch border
+    for (const PdfWord& w : words.words)
+        EXPECT_LE(w.xMax, right) << w.text.toStdString();
 }
 
 TEST_F(JudgesTest, CheckListLinesKeepTheRecordNumberInItsColumn)
@@ -223,10 +259,10 @@ TEST_F(JudgesTest, CheckListLinesKeepTheRecordNumberInItsColumn)
 
 TEST_F(JudgesTest, LabelsGoToTickedJudgesNotMarkedDeleted)
 {
-    const auto texts = [](LabelRecordList records) {
+    const auto texts = [](const std::shared_ptr<RecordList>& records) {
         QStringList names;
-        for (; !records.atEnd(); records.next())
-            names << records.value("first") + ' ' + records.value("last");
+        for (int row = 0; row < records->rowCount(); ++row)
+            names << records->text(row, "first") + ' ' + records->text(row, "last");
         return names;
     };
     EXPECT_EQ(texts(JudgeLabels::selection(judges(), "NAME", {1, 2, 3})),
@@ -242,11 +278,11 @@ TEST_F(JudgesTest, LabelsGoToTickedJudgesNotMarkedDeleted)
 
 TEST_F(JudgesTest, LabelsStartAtTheChosenPositionInsideTheLabel)
 {
-    LabelRecordList records = JudgeLabels::selection(judges(), "NAME", {1, 3});
+    const LabelRun labels = JudgeLabels::labels(judges(), "NAME", {1, 3}, {2, 2});
+    EXPECT_EQ(labels.records().rowCount(), 2);
     const QString pdf = QString::fromStdString((dir / "labels.pdf").string());
-    const auto result = JudgeLabels::savePdf(records, pdf, {2, 2});
-    ASSERT_TRUE(result) << result.message().toStdString();
-    EXPECT_EQ(result->printed, 2);
+    const Done written = labels.write(PrintFormat::Pdf, pdf);
+    ASSERT_TRUE(written) << written.message().toStdString();
 
     const PdfWords words = pdfWords(pdf);
     const auto points = [](double mm) { return mm * 72 / 25.4; };

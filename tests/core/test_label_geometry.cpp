@@ -1,13 +1,15 @@
 #include "dbf/Error.h"
 #include "print/LabelExpression.h"
 #include "print/LabelLayout.h"
-#include "print/LabelRecordList.h"
 #include "print/LabelRun.h"
 #include "print/LabelSheetTexts.h"
 #include "print/LabelStock.h"
+#include "print/RecordList.h"
 
 #include "PdfText.h"
 #include "TempDir.h"
+
+#include <QPdfWriter>
 
 #include <gtest/gtest.h>
 
@@ -145,8 +147,9 @@ TEST(LabelSheetTexts, StartButtonsCountRowByRow)
 
 TEST(LabelExpression, EvaluatesTheLayoutsExpressions)
 {
-    const LabelRecordList record(
-        {{{"first", "Mary      "}, {"LAST", "O'Neil   "}, {"city", "  Troy  "}, {"state", "ny"}}});
+    RecordList records({"first", "LAST", "city", "state"});
+    records.append({"Mary      ", "O'Neil   ", "  Troy  ", "ny"});
+    const SourceRow record(records, 0);
     const struct {
         const char* expression;
         const char* expected;
@@ -188,15 +191,23 @@ protected:
         layout.add(LabelItem::field(15, 50, "secret", labelFont(9))).hidden = true;
     }
 
-    LabelRecordList owners(int count)
+    std::shared_ptr<RecordList> owners(int count)
     {
-        LabelRecordList list;
+        auto list = std::make_shared<RecordList>(QStringList{"first", "last", "address", "secret"});
         for (int i = 1; i <= count; ++i)
-            list.append({{"first", "Ann" + QString::number(i) + "   "},
-                         {"last", "Lee   "},
-                         {"address", QString::number(i) + "Elm"},
-                         {"secret", "Hidden"}});
+            list->append({"Ann" + QString::number(i) + "   ", "Lee   ", QString::number(i) + "Elm",
+                          "Hidden"});
         return list;
+    }
+
+    // The run on a PDF file, taken as a printer takes it.
+    static LabelRun::Printed printed(const LabelRun& run, const QString& path,
+                                     const std::function<bool()>& aborted = {})
+    {
+        QPdfWriter pdf(path);
+        pdf.setResolution(Printable::resolution);
+        pdf.setPageLayout(run.pageLayout());
+        return run.printLabels(pdf, aborted);
     }
 
     TempDir dir;
@@ -205,20 +216,18 @@ protected:
 
 TEST_F(LabelRunTest, TextLandsInsideTheLabelFromTheStartPosition)
 {
-    LabelRun run(LabelStock::avery5160(), layout);
+    LabelRun run(LabelStock::avery5160(), layout, owners(3));
     run.setStart(LabelSheets::positionOfButton(5, 3));
     run.setPlacement(LabelPlacement::LeftMargin);
-    run.setBeforePrint([](LabelRecordSource& r) {
-        return r.value("first").startsWith("Ann2") ? LabelRun::Decision::Skip
-                                                   : LabelRun::Decision::Print;
+    run.setBeforePrint([](const SourceRow& r) {
+        return r.text("first").startsWith("Ann2") ? LabelRun::Decision::Skip
+                                                  : LabelRun::Decision::Print;
     });
     int afterCalls = 0;
-    run.setAfterPrint([&](LabelRecordSource&) { ++afterCalls; });
-    LabelRecordList records = owners(3);
+    run.setAfterPrint([&](const SourceRow&) { ++afterCalls; });
     const QString pdf = QString::fromStdString((dir / "labels.pdf").string());
-    const auto result = run.savePdf(records, pdf);
-    ASSERT_TRUE(result) << result.message().toStdString();
-    EXPECT_EQ(result->printed, 2);
+    const LabelRun::Printed result = printed(run, pdf);
+    EXPECT_EQ(result.labels, 2);
     EXPECT_EQ(afterCalls, 2);
 
     // Ann1 goes to button 5 (row 2, column 2), Ann2 is skipped, Ann3 takes
@@ -256,18 +265,19 @@ TEST_F(LabelRunTest, TextLandsInsideTheLabelFromTheStartPosition)
 
 TEST_F(LabelRunTest, CopiesFillRowsThenNewSheetsUntilStop)
 {
-    LabelRun run(LabelStock::avery5160(), layout);
+    LabelRun run(LabelStock::avery5160(), layout, owners(5));
     run.setStart({10, 2});
     run.setCopies(2);
-    run.setBeforePrint([](LabelRecordSource& r) {
-        return r.value("address") == "4Elm" ? LabelRun::Decision::Stop : LabelRun::Decision::Print;
+    int lastAsked = -1;
+    run.setBeforePrint([&](const SourceRow& r) {
+        lastAsked = r.index();
+        return r.text("address") == "4Elm" ? LabelRun::Decision::Stop : LabelRun::Decision::Print;
     });
-    LabelRecordList records = owners(5);
     const QString pdf = QString::fromStdString((dir / "copies.pdf").string());
-    const auto result = run.savePdf(records, pdf);
-    ASSERT_TRUE(result) << result.message().toStdString();
-    EXPECT_EQ(result->printed, 6);
-    EXPECT_FALSE(result->aborted);
+    const LabelRun::Printed result = printed(run, pdf);
+    EXPECT_EQ(result.labels, 6);
+    EXPECT_EQ(result.sheets, 2);
+    EXPECT_FALSE(result.aborted);
 
     // Row 10 takes the two copies of Ann1; Ann2 and Ann3 go on sheet 2.
     std::vector<PdfWord> names;
@@ -292,29 +302,25 @@ TEST_F(LabelRunTest, CopiesFillRowsThenNewSheetsUntilStop)
         EXPECT_NEAR(names[i].xMin, points(label.left()) + 15 * 0.75, 1.5) << i;
         EXPECT_NEAR(names[i].yMin, points(label.top()) + 16 * 0.75, 4) << i;
     }
-    // The run stopped on the record that said so.
-    EXPECT_TRUE(records.value("address") == "4Elm");
+    EXPECT_EQ(lastAsked, 3) << "the run stopped on the record that said so";
 }
 
 TEST_F(LabelRunTest, AbortEndsTheRunAfterTheLabelInProgress)
 {
-    LabelRun run(LabelStock::avery5267(), layout);
-    int printed = 0;
-    run.setAfterPrint([&](LabelRecordSource&) { ++printed; });
-    run.setAbortCheck([&] { return printed == 3; });
-    LabelRecordList records = owners(10);
-    const auto result = run.savePdf(records, QString::fromStdString((dir / "abort.pdf").string()));
-    ASSERT_TRUE(result) << result.message().toStdString();
-    EXPECT_TRUE(result->aborted);
-    EXPECT_EQ(result->printed, 3);
+    LabelRun run(LabelStock::avery5267(), layout, owners(10));
+    int labels = 0;
+    run.setAfterPrint([&](const SourceRow&) { ++labels; });
+    const LabelRun::Printed result = printed(
+        run, QString::fromStdString((dir / "abort.pdf").string()), [&] { return labels == 3; });
+    EXPECT_TRUE(result.aborted);
+    EXPECT_EQ(result.labels, 3);
 }
 
 TEST_F(LabelRunTest, UnwritableFileIsReportedByName)
 {
-    LabelRun run(LabelStock::avery5160(), layout);
-    LabelRecordList records = owners(1);
+    const LabelRun run(LabelStock::avery5160(), layout, owners(1));
     const QString path = QString::fromStdString((dir / "missing" / "labels.pdf").string());
-    const auto result = run.savePdf(records, path);
+    const Done result = run.write(PrintFormat::Pdf, path);
     ASSERT_FALSE(result);
     EXPECT_TRUE(result.message().contains(path)) << result.message().toStdString();
 }

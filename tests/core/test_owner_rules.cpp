@@ -7,14 +7,17 @@
 #include "masters/OwnerListing.h"
 #include "masters/OwnerRules.h"
 #include "masters/OwnerTasks.h"
-#include "print/TableLabelSource.h"
+#include "print/TableRecords.h"
 #include "ui/MasterTableBrowser.h"
 
 #include "dbf/Table.h"
 
 #include <QDate>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTextBlock>
+#include <QTextFrame>
+#include <QTextTable>
 
 #include <gtest/gtest.h>
 
@@ -183,18 +186,39 @@ TEST_F(OwnerRulesTest, SavedRecordsAreTidied)
 
 // --- Listing -------------------------------------------------------------------
 
-QStringList linesOf(const RichListing& listing)
+// The paragraphs of a listing outside its table, and the table's rows.
+struct ListingText {
+    QStringList paragraphs;
+    QList<QStringList> rows;
+    const QTextTable* table = nullptr;
+};
+
+ListingText textOf(const RichListing& listing)
 {
-    return listing.document().toPlainText().split(u'\n');
+    ListingText text;
+    for (auto it = listing.document().rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
+            text.table = table;
+            for (int row = 0; row < table->rows(); ++row) {
+                QStringList cells;
+                for (int column = 0; column < table->columns(); ++column)
+                    cells << table->cellAt(row, column).firstCursorPosition().block().text();
+                text.rows << cells;
+            }
+        } else if (!it.currentBlock().text().isEmpty()) {
+            text.paragraphs << it.currentBlock().text();
+        }
+    }
+    return text;
 }
 
-const QString kColumnLine =
-    "Full Name\t" + QString("Address   City, State  Zip").leftJustified(50) + "\tPhone\tEmail";
+const QStringList kHeadings{"Full Name", "Address   City, State  Zip", "Phone", "Email"};
 
 TEST_F(OwnerRulesTest, ListingOfAnEmptyTableIsItsHeading)
 {
-    EXPECT_EQ(linesOf(ownerListing(owners())),
-              (QStringList{"Address Info for Individuals in Database", " ", kColumnLine}));
+    const ListingText text = textOf(ownerListing(owners()));
+    EXPECT_EQ(text.paragraphs, (QStringList{"Address Info for Individuals in Database", " "}));
+    EXPECT_EQ(text.rows, QList<QStringList>{kHeadings});
 }
 
 TEST_F(OwnerRulesTest, ListingSkipsDeletedOwnersInTheTablesOrder)
@@ -206,40 +230,107 @@ TEST_F(OwnerRulesTest, ListingSkipsDeletedOwnersInTheTablesOrder)
     owners().setOrder("name");
     owners().go(3);
     const RichListing listing = ownerListing(owners());
+    EXPECT_EQ(listing.title(), "Owners List of Addresses");
 
-    // The last name as stored (25 wide), the address part padded to 50, the
-    // phone as stored (14 wide).
-    const QStringList expected{
-        "Address Info for Individuals in Database",
-        " ",
-        kColumnLine,
-        " ",
-        "Bob " + QString("Baker").leftJustified(25) + "\t" +
-            QString("9 Pine Ave   Toronto, ON   M5V 2T6").leftJustified(50) + "\t" +
-            QString(14, u' ') + "   ",
-        "Mary " + QString("Smith").leftJustified(25) + "\t" +
-            QString("12 Elm St   Springfield, IL   62701").leftJustified(50) + "\t" +
-            "555-123-4567  " + "   " + "mary@example.com",
-    };
-    EXPECT_EQ(linesOf(listing), expected);
+    const ListingText text = textOf(listing);
+    EXPECT_EQ(text.paragraphs, (QStringList{"Address Info for Individuals in Database", " "}));
+    EXPECT_EQ(text.rows, (QList<QStringList>{
+                             kHeadings,
+                             {"Bob Baker", "9 Pine Ave   Toronto, ON   M5V 2T6", "", ""},
+                             {"Mary Smith", "12 Elm St   Springfield, IL   62701", "555-123-4567",
+                              "mary@example.com"},
+                         }));
     EXPECT_EQ(owners().recno(), 3u) << "the listing only reads the owners";
 
-    // Heading in 10 point bold, column line 8 point bold, owners 8 point plain,
-    // tab stops from the column line on.
+    // Heading in 10 point bold, column headings 8 point bold and repeated on
+    // every page, owners 8 point plain.
     const QTextDocument& doc = listing.document();
-    const auto charFormat = [&](int block) {
-        return doc.findBlockByNumber(block).begin().fragment().charFormat();
+    const QTextCharFormat heading = doc.firstBlock().begin().fragment().charFormat();
+    EXPECT_EQ(heading.fontPointSize(), 10);
+    EXPECT_TRUE(heading.font().bold());
+    ASSERT_TRUE(text.table);
+    const auto cellFormat = [&](int row, int column) {
+        return text.table->cellAt(row, column).firstCursorPosition().block().charFormat();
     };
-    EXPECT_EQ(charFormat(0).fontPointSize(), 10);
-    EXPECT_TRUE(charFormat(0).font().bold());
-    EXPECT_EQ(charFormat(2).fontPointSize(), 8);
-    EXPECT_TRUE(charFormat(2).font().bold());
-    EXPECT_EQ(charFormat(4).fontPointSize(), 8);
-    EXPECT_FALSE(charFormat(4).font().bold());
-    const QList<QTextOption::Tab> tabs = doc.findBlockByNumber(4).blockFormat().tabPositions();
-    ASSERT_EQ(tabs.size(), 6);
-    EXPECT_NEAR(tabs.front().position, RichListing::pointsToDocumentUnits(150), 0.01);
-    EXPECT_NEAR(tabs.back().position, RichListing::pointsToDocumentUnits(450), 0.01);
+    EXPECT_EQ(text.table->format().headerRowCount(), 1);
+    EXPECT_EQ(cellFormat(0, 3).fontPointSize(), 8);
+    EXPECT_TRUE(cellFormat(0, 3).font().bold());
+    EXPECT_EQ(cellFormat(2, 3).fontPointSize(), 8);
+    EXPECT_FALSE(cellFormat(2, 3).font().bold());
+    EXPECT_EQ(cellFormat(1, 2).fontPointSize(), 8) << "an empty cell keeps the size of its row";
+}
+
+// On paper every value stands under its heading, an empty phone leaving its
+// column blank, and nothing passes the right margin or is cut.
+TEST_F(OwnerRulesTest, ListingPrintsEachValueUnderItsHeading)
+{
+    add({"00001", "Mary", "Smith", "12 Elm St", "Springfield", "IL", "62701", "555-123-4567",
+         "mary@example.com"});
+    add({"00002", "Bob", "Baker", "9 Pine Ave", "Toronto", "ON", "M5V 2T6", "", "bob@example.ca"});
+    add({"00003", "Margaret", "Featherstonehaugh", "1234 Long Meadow Road Apartment 5",
+         "Albuquerque", "NM", "87101", "505-555-1212", "maggie.featherstonehaugh@example.org"});
+    owners().setOrder("name");
+    const QString pdf = path("owners.pdf");
+    const Done written = ownerListing(owners()).write(PrintFormat::Pdf, pdf);
+    ASSERT_TRUE(written) << written.message().toStdString();
+    const PdfWords words = pdfWords(pdf);
+    const PdfWord* full = words.find("Full");
+    ASSERT_TRUE(full);
+    // The headings are the words on the line of "Full Name".
+    const auto heading = [&](const char* text) {
+        for (const PdfWord& w : words.words)
+            if (w.text == text && std::abs(w.yMin - full->yMin) < 0.5)
+                return w.xMin;
+        ADD_FAILURE() << "no heading " << text;
+        return -1000.0;
+    };
+    const double columns[] = {full->xMin, heading("Address"), heading("Phone"), heading("Email"),
+                              (215.9 - 15) * 72 / 25.4};
+    const struct {
+        const char* value;
+        int column;
+    } values[] = {
+        {"Bob", 0},
+        {"9", 1},
+        {"bob@example.ca", 3},
+        {"Margaret", 0},
+        {"1234", 1},
+        {"505-555-1212", 2},
+        {"maggie.featherstonehaugh@example.org", 3},
+        {"Mary", 0},
+        {"555-123-4567", 2},
+        {"mary@example.com", 3},
+    };
+    for (const auto& v : values) {
+        const PdfWord* found = words.find(v.value);
+        ASSERT_TRUE(found) << v.value;
+        EXPECT_NEAR(found->xMin, columns[v.column], 0.5) << v.value;
+        EXPECT_LE(found->xMax, columns[v.column + 1]) << v.value << " runs into the next column";
+    }
+    for (const PdfWord& w : words.words)
+        EXPECT_LE(w.xMax, columns[4]) << w.text.toStdString() << " passes the right margin";
+    EXPECT_NEAR(words.find("bob@example.ca")->yMin, words.find("Bob")->yMin, 0.5)
+        << "without a phone the e-mail stays on its owner's line";
+}
+
+TEST_F(OwnerRulesTest, ListingHeadingsHeadEveryPage)
+{
+    for (int n = 1; n <= 100; ++n) {
+        const std::string id = QString::number(n).rightJustified(5, u'0').toStdString();
+        const std::string last = "Number" + std::to_string(n);
+        add({id.c_str(), "Owner", last.c_str(), "1 Long Street", "Town", "NY", "12345"});
+    }
+    owners().setOrder("ownerid");
+    const QString pdf = path("many.pdf");
+    ASSERT_TRUE(ownerListing(owners()).write(PrintFormat::Pdf, pdf));
+    const QStringList pages = pdfText(pdf).split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 2);
+    for (const QString& page : pages)
+        EXPECT_TRUE(page.trimmed().contains(QRegularExpression(
+            "^(Address Info for Individuals in Database\\s+)?Full Name\\s+Address City, State "
+            "Zip\\s+Phone\\s+Email\n")))
+            << page.left(200).toStdString();
+    EXPECT_TRUE(pages.last().contains("Owner Number100"));
 }
 
 // --- Labels --------------------------------------------------------------------
@@ -259,9 +350,10 @@ TEST_F(OwnerRulesTest, LabelCountsMatchWhatPrints)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(OwnerLabels::count(owners(), c.mode), c.count);
-        const auto result = OwnerLabels::savePdf(owners(), c.mode, {1, 1}, path("labels.pdf"));
-        ASSERT_TRUE(result) << result.message().toStdString();
-        EXPECT_EQ(result->printed, c.count);
+        const LabelRun labels = OwnerLabels::labels(owners(), c.mode, {1, 1});
+        EXPECT_EQ(labels.records().rowCount(), c.count);
+        const Done written = labels.write(PrintFormat::Pdf, path("labels.pdf"));
+        ASSERT_TRUE(written) << written.message().toStdString();
 
         EXPECT_EQ(owners().order(), "OWNERID") << "the labels only read the owners";
         EXPECT_EQ(owners().recno(), 2u);
@@ -273,16 +365,18 @@ TEST_F(OwnerRulesTest, LabelCountsMatchWhatPrints)
     }
 }
 
-TEST_F(OwnerRulesTest, TableLabelSourceReadsFieldsAsStored)
+TEST_F(OwnerRulesTest, TableRecordsReadFieldsAsStoredAndAsValues)
 {
     add({"00001", "Ann", "Lee"});
-    TableLabelSource source(owners(), {1});
-    EXPECT_FALSE(source.atEnd());
-    EXPECT_EQ(source.recno(), 1u);
-    EXPECT_EQ(source.value("first"), QString("Ann").leftJustified(25));
-    EXPECT_EQ(source.value("no_such_field"), "");
-    source.next();
-    EXPECT_TRUE(source.atEnd());
+    add({"00002", "Bo", "Ray"});
+    const TableRecords source(owners(), std::vector<std::uint32_t>{2, 1});
+    ASSERT_EQ(source.rowCount(), 2);
+    EXPECT_EQ(source.recno(0), 2u);
+    EXPECT_EQ(source.text(1, "first"), QString("Ann").leftJustified(25));
+    EXPECT_EQ(source.value(1, "FIRST").toString(), "Ann");
+    EXPECT_EQ(source.text(1, "no_such_field"), "");
+    EXPECT_FALSE(source.value(2, "first").isValid());
+    EXPECT_EQ(source.recno(2), 0u);
 }
 
 // The command line prints the labels with the same code as the window: in

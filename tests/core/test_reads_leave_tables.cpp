@@ -188,8 +188,8 @@ TEST_F(ReadsLeaveTablesAlone, EveryListingReportAndLabelRun)
         {"owner listing", [&] { ownerListing(*d.Owners()); }},
         {"owner labels",
          [&] {
-             ASSERT_TRUE(
-                 OwnerLabels::savePdf(*d.Owners(), OwnerLabelMode::All, {1, 1}, pdf("owners.pdf")));
+             ASSERT_TRUE(OwnerLabels::labels(*d.Owners(), OwnerLabelMode::All, {1, 1})
+                             .write(PrintFormat::Pdf, pdf("owners.pdf")));
          }},
         {"judges list", [&] { JudgesList::lines(*d.Judges()); }},
         {"judge labels",
@@ -197,8 +197,8 @@ TEST_F(ReadsLeaveTablesAlone, EveryListingReportAndLabelRun)
              QList<int> unknown;
              JudgeLabels::checkList(*d.Judges(), "STATE");
              JudgeLabels::recordsNumbered(*d.Judges(), {1}, &unknown);
-             LabelRecordList records = JudgeLabels::selection(*d.Judges(), "NAME", {1, 2});
-             ASSERT_TRUE(JudgeLabels::savePdf(records, pdf("judges.pdf"), {1, 1}));
+             ASSERT_TRUE(JudgeLabels::labels(*d.Judges(), "NAME", {1, 2}, {1, 1})
+                             .write(PrintFormat::Pdf, pdf("judges.pdf")));
          }},
         {"breed pick list", [&] { breedPickList(*d.Breeds()); }},
         {"catalog grouping codes",

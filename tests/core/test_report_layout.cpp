@@ -1,9 +1,8 @@
 #include "dbf/Error.h"
 #include "dbf/Table.h"
-#include "print/ReportCallbackSource.h"
+#include "print/RecordList.h"
 #include "print/ReportLayout.h"
-#include "print/ReportListSource.h"
-#include "print/TableReportSource.h"
+#include "print/TableRecords.h"
 
 #include "TempDir.h"
 
@@ -34,8 +33,8 @@ ReportValue prefixed(const QString& prefix, const QString& field)
 }
 
 struct Fixture {
-    std::shared_ptr<ReportListSource> rows =
-        std::make_shared<ReportListSource>(QStringList{"trial", "class", "name", "score"});
+    std::shared_ptr<RecordList> rows =
+        std::make_shared<RecordList>(QStringList{"trial", "class", "name", "score"});
     ReportDefinition definition;
 
     Fixture()
@@ -304,7 +303,7 @@ TEST(ReportLayout, CountsAndSumsPerGroupPageAndReport)
 TEST(ReportLayout, BandThatGrowsPushesTheNextRowDown)
 {
     Fixture report;
-    report.rows = std::make_shared<ReportListSource>(QStringList{"name", "lines"});
+    report.rows = std::make_shared<RecordList>(QStringList{"name", "lines"});
     report.rows->append({"one", 1});
     report.rows->append({"three", 3});
     report.rows->append({"after", 0});
@@ -371,28 +370,7 @@ TEST(ReportLayout, DeclarationFaultsAreReportedByName)
     EXPECT_THROW(grouped.layout(), dbf::Error);
 }
 
-TEST(ReportCallbackSource, FeedsTheRowsItsFunctionHandsOut)
-{
-    const QStringList breeds{"Beagle", "Poodle", "Vizsla"};
-    auto source = std::make_shared<ReportCallbackSource>(
-        QStringList{"armband", "breed"}, [&breeds](int row, QVariantList& values) {
-            if (row >= breeds.size())
-                return false;
-            values = {QString::number(101 + row), breeds.at(row)};
-            return true;
-        });
-    Fixture report;
-    report.definition.detail = textBand(10, ReportValue::computed([](const ReportContext& c) {
-                                            return c.text("armband") + " " + c.text("breed");
-                                        }));
-    for (int run = 0; run < 2; ++run) {
-        const ReportPages pages = ReportLayout::layout(Report{report.definition, source});
-        EXPECT_EQ(pages.pages.at(0).texts().mid(1, 3),
-                  QStringList({"101 Beagle", "102 Poodle", "103 Vizsla"}));
-    }
-}
-
-TEST(TableReportSource, FeedsTheRowsOfATableInTheChosenOrder)
+TEST(TableRecords, FeedTheRowsOfATableInTheChosenOrder)
 {
     TempDir dir;
     const auto path = dir / "entries.dbf";
@@ -419,7 +397,7 @@ TEST(TableReportSource, FeedsTheRowsOfATableInTheChosenOrder)
     table->edit();
     table->setText("breed", "Being typed");
 
-    auto source = std::make_shared<TableReportSource>(*table, "ARMBAND");
+    auto source = TableRecords::inOrder(*table, "ARMBAND");
     Fixture report;
     report.rows.reset();
     report.definition.detail =
@@ -434,7 +412,7 @@ TEST(TableReportSource, FeedsTheRowsOfATableInTheChosenOrder)
               QStringList({"  101|Beagle|195.5|2005-03-05|-", "  102|Poodle|195.5|2005-03-05|-",
                            "  103|Vizsla|195.5|2005-03-05|-"}));
 
-    // Laid out twice, the same rows come again: the source starts from the top.
+    // Laid out twice, the same rows come again: the source is read, not used up.
     EXPECT_EQ(ReportLayout::layout(Report{report.definition, source}).pages.at(0).texts().size(),
               5);
     // The report read the stored records: the edit, the record and the order stay.

@@ -1,7 +1,7 @@
 #include "dbf/Error.h"
+#include "print/RecordList.h"
 #include "print/ReportLayout.h"
-#include "print/ReportListSource.h"
-#include "print/ReportPainter.h"
+#include "print/ReportPrintout.h"
 
 #include "PdfText.h"
 #include "TempDir.h"
@@ -17,7 +17,7 @@ namespace
 // per class and "Page x of y" at the foot.
 Report classListing(int classes)
 {
-    auto rows = std::make_shared<ReportListSource>(QStringList{"classname", "srtkey"});
+    auto rows = std::make_shared<RecordList>(QStringList{"classname", "srtkey"});
     for (int n = 1; n <= classes; ++n)
         rows->append({QStringLiteral("Class number %1").arg(n),
                       QStringLiteral("%1").arg(n * 10, 3, 10, QLatin1Char('0'))});
@@ -55,7 +55,7 @@ TEST(ReportPdf, WritesEveryPageWithItsTexts)
     ASSERT_EQ(pages.pages.size(), 2);
     TempDir dir;
     const QString fileName = QString::fromStdString((dir / "classes.pdf").string());
-    ASSERT_TRUE(ReportPainter::writePdf(pages, fileName));
+    ASSERT_TRUE(ReportPrintout(pages).write(PrintFormat::Pdf, fileName));
 
     const QString text = pdfText(fileName);
     ASSERT_FALSE(text.isEmpty()) << "pdftotext could not read the file";
@@ -75,7 +75,8 @@ TEST(ReportPdf, AFileThatCannotBeWrittenIsReportedByName)
 {
     TempDir dir;
     const QString fileName = QString::fromStdString((dir / "missing" / "classes.pdf").string());
-    const Done written = ReportPainter::writePdf(ReportLayout::layout(classListing(1)), fileName);
+    const Done written =
+        ReportPrintout(ReportLayout::layout(classListing(1))).write(PrintFormat::Pdf, fileName);
     ASSERT_FALSE(written) << "writing into a missing folder succeeded";
     EXPECT_TRUE(written.message().contains(fileName)) << written.message().toStdString();
 }

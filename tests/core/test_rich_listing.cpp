@@ -1,5 +1,4 @@
 #include "print/RichListing.h"
-#include "print/RichListingPrint.h"
 
 #include "PdfText.h"
 #include "TempDir.h"
@@ -22,7 +21,7 @@ protected:
     PdfWords printed(const RichListing& listing)
     {
         const QString path = QString::fromStdString((dir / "listing.pdf").string());
-        const Done saved = saveRichListingPdf(listing.document(), listing.orientation(), path);
+        const Done saved = listing.write(PrintFormat::Pdf, path);
         EXPECT_TRUE(saved) << saved.message().toStdString();
         return pdfWords(path);
     }
@@ -87,7 +86,7 @@ TEST_F(RichListingTest, PagesKeepTheMarginsAndCarryARightAlignedFooter)
 
 TEST_F(RichListingTest, LandscapeTurnsThePage)
 {
-    RichListing listing(QPageLayout::Landscape);
+    RichListing listing({}, QPageLayout::Landscape);
     listing.addLine("Wide");
     const PdfWords pdf = printed(listing);
     EXPECT_NEAR(pdf.pageSize.width(), 792, 0.5);

@@ -45,10 +45,10 @@ protected:
         listing.addLine(R"(Note {braces} back\slash <b>not</b> Müller € )");
     }
 
-    QString save(QPageLayout::Orientation orientation = QPageLayout::Portrait)
+    QString save()
     {
         const QString path = QString::fromStdString((dir / "listing.rtf").string());
-        const Done saved = RtfWriter::save(listing.document(), orientation, path);
+        const Done saved = listing.write(PrintFormat::Rtf, path);
         EXPECT_TRUE(saved) << saved.message().toStdString();
         return path;
     }
@@ -101,9 +101,38 @@ TEST_F(RtfWriterTest, WritesFontsSizesTabStopsEscapesAndPage)
 TEST_F(RtfWriterTest, UnwritableFileIsReportedByName)
 {
     const QString path = QString::fromStdString((dir / "missing" / "x.rtf").string());
-    const Done saved = RtfWriter::save(listing.document(), QPageLayout::Portrait, path);
+    const Done saved = listing.write(PrintFormat::Rtf, path);
     EXPECT_FALSE(saved);
     EXPECT_TRUE(saved.message().contains(path)) << saved.message().toStdString();
+}
+
+// A table is written as rows of cells at the widths the listing gave its
+// columns, the heading row marked to repeat on every page.
+TEST_F(RtfWriterTest, TablesKeepTheirRowsCellsAndColumnWidths)
+{
+    RichListing table;
+    table.addLine("Before");
+    table.setPointSize(8);
+    table.addTable({"Name", "Phone"}, {{"Ann Lee", ""}, {"Cy Brown", "555-0101"}});
+    table.addLine("After");
+    const QByteArray rtf = RtfWriter::toRtf(table.document(), QPageLayout::Portrait);
+    EXPECT_EQ(rtf.count("\\trowd"), 3) << rtf.toStdString();
+    EXPECT_EQ(rtf.count("\\trhdr"), 1);
+    EXPECT_EQ(rtf.count("\\row\n"), 3);
+    EXPECT_EQ(rtf.count("\\cell\n"), 6);
+    // The last column ends at the right margin: 175.9 mm between the margins.
+    EXPECT_TRUE(rtf.contains("\\cellx9972\n")) << rtf.toStdString();
+    EXPECT_TRUE(rtf.contains("\\pard\\intbl {\\f0\\fs16 } \\cell") ||
+                rtf.contains("\\pard\\intbl {\\f0\\fs16 }\\cell"))
+        << "an empty cell keeps its size" << rtf.toStdString();
+
+    const QString path = QString::fromStdString((dir / "table.rtf").string());
+    ASSERT_TRUE(table.write(PrintFormat::Rtf, path));
+    const QString text = unrtf("--text", path);
+    EXPECT_TRUE(
+        text.contains(QRegularExpression("Before\\s+Name\\s+Phone\\s+Ann Lee\\s+Cy Brown\\s+"
+                                         "555-0101\\s+After")))
+        << text.toStdString();
 }
 
 } // namespace

@@ -127,13 +127,15 @@ private slots:
     {
         TCatGrpListForm listing(groups(), CatGroupListing::Kind::Full, fixture->messages);
         QCOMPARE(listing.windowTitle(), QString("List of Catalog Grouping Codes"));
+        QCOMPARE(listing.closeButton()->text(), QString("Close"));
+        QCOMPARE(listing.editor()->font().family(), QString("Courier New"));
         QVERIFY(listing.editor()->toPlainText().startsWith(
             " \nNOV\tObedience\tNOVICE CLASSES\n\t\tQualifying score: 170"));
         listing.editor()->appendPlainText("added by hand");
 
         const QString path = fixture->root() + "/full.txt";
         fixture->messages.answerText(path);
-        QVERIFY(listing.SaveAsClick());
+        QVERIFY(listing.saveAs());
         QCOMPARE(fixture->messages.texts.last(), QString("Save As"));
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));

@@ -3,15 +3,15 @@
 #include "storage/Preferences.h"
 #include "storage/SessionSettings.h"
 
+#include "ScriptedMessages.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -37,19 +37,6 @@ QLineEdit* edit(const QWidget* form, const char* name)
     return found;
 }
 
-// Answers the next message box with OK and hands back its text.
-std::shared_ptr<QString> answerNextMessage()
-{
-    auto text = std::make_shared<QString>();
-    QTimer::singleShot(0, [text] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            *text = box->text();
-            box->accept();
-        }
-    });
-    return text;
-}
-
 QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
@@ -72,11 +59,12 @@ private slots:
         QVERIFY(root_->isValid());
         preferences_ = std::make_unique<Preferences>(root_->path());
         session_ = SessionSettings{};
+        messages_ = ScriptedMessages();
     }
 
     void freshRootShowsTheDefaults()
     {
-        TDefaultsForm form(*preferences_, session_);
+        TDefaultsForm form(*preferences_, session_, messages_);
         QCOMPARE(form.windowTitle(), QStringLiteral("NUR Trial - Default Settings"));
         for (const char* name :
              {"clubName", "secretaryName", "email", "address", "city", "state", "zip"})
@@ -95,7 +83,7 @@ private slots:
         QVERIFY(preferences_->writeMany(
             {PreferenceKeys::armbands.with("inputautomatic"), PreferenceKeys::digits.with("5"),
              PreferenceKeys::autoCaps.with("0"), PreferenceKeys::slipComment.with("See you!")}));
-        TDefaultsForm form(*preferences_, session_);
+        TDefaultsForm form(*preferences_, session_, messages_);
         QVERIFY(button(&form, "Automatic - as Entries are inputted   ")->isChecked());
         QVERIFY(button(&form, "5 digits  (16004  = Jmp Ht + #)")->isChecked());
         QVERIFY(!button(&form, "Auto Caps")->isChecked());
@@ -119,14 +107,14 @@ private slots:
     void everyKindOfChangeEnablesApply()
     {
         QFETCH(std::function<void(TDefaultsForm&)>, change);
-        TDefaultsForm form(*preferences_, session_);
+        TDefaultsForm form(*preferences_, session_, messages_);
         change(form);
         QVERIFY(button(&form, "Apply")->isEnabled());
     }
 
     void cancelAfterEditingWritesNothing()
     {
-        TDefaultsForm fresh(*preferences_, session_);
+        TDefaultsForm fresh(*preferences_, session_, messages_);
         QTest::keyClicks(edit(&fresh, "clubName"), " Club");
         button(&fresh, "Auto Caps")->click();
         button(&fresh, "Cancel ")->click();
@@ -135,7 +123,7 @@ private slots:
 
         QVERIFY(preferences_->setLastShow("12"));
         const QByteArray before = fileBytes(preferences_->filePath());
-        TDefaultsForm existing(*preferences_, session_);
+        TDefaultsForm existing(*preferences_, session_, messages_);
         QTest::keyClicks(edit(&existing, "zip"), "44101");
         button(&existing, "Cancel ")->click();
         QCOMPARE(fileBytes(preferences_->filePath()), before);
@@ -145,7 +133,7 @@ private slots:
     {
         session_.keyboard = {false, false, false, false};
         session_.armbands = {ArmbandCreation::Manual, 5};
-        TDefaultsForm form(*preferences_, session_);
+        TDefaultsForm form(*preferences_, session_, messages_);
         edit(&form, "clubName")->selectAll();
         QTest::keyClicks(edit(&form, "clubName"), "Hills Obedience Club");
         QLineEdit* phone = edit(&form, "phone");
@@ -187,7 +175,7 @@ private slots:
 
     void untouchedPhoneKeepsItsStoredText()
     {
-        TDefaultsForm form(*preferences_, session_);
+        TDefaultsForm form(*preferences_, session_, messages_);
         QTest::keyClicks(edit(&form, "state"), "OH");
         button(&form, "Apply")->click();
         QCOMPARE(preferences_->secretary().phone, QStringLiteral("Unknown"));
@@ -195,12 +183,12 @@ private slots:
 
     void okayWritesOnlyPendingChanges()
     {
-        TDefaultsForm unchanged(*preferences_, session_);
+        TDefaultsForm unchanged(*preferences_, session_, messages_);
         button(&unchanged, "Okay ")->click();
         QCOMPARE(unchanged.result(), int(QDialog::Accepted));
         QVERIFY(!QFile::exists(preferences_->filePath()));
 
-        TDefaultsForm edited(*preferences_, session_);
+        TDefaultsForm edited(*preferences_, session_, messages_);
         edit(&edited, "armbandStart")->selectAll();
         QTest::keyClicks(edit(&edited, "armbandStart"), "201");
         button(&edited, "Okay ")->click();
@@ -211,7 +199,7 @@ private slots:
     void resetDefaultRestoresTheCommentAndEnablesApply()
     {
         QVERIFY(preferences_->writeMany({PreferenceKeys::slipComment.with("Old comment")}));
-        TDefaultsForm form(*preferences_, session_);
+        TDefaultsForm form(*preferences_, session_, messages_);
         button(&form, "Reset Default")->click();
         QCOMPARE(edit(&form, "slipComment")->text(), kSlipDefault);
         QVERIFY(button(&form, "Apply")->isEnabled());
@@ -219,14 +207,14 @@ private slots:
 
     void resetDefaultEnablesApplyEvenWhenTheTextIsUnchanged()
     {
-        TDefaultsForm form(*preferences_, session_);
+        TDefaultsForm form(*preferences_, session_, messages_);
         button(&form, "Reset Default")->click();
         QVERIFY(button(&form, "Apply")->isEnabled());
     }
 
     void commentLineHoldsAtMost105Characters()
     {
-        TDefaultsForm form(*preferences_, session_);
+        TDefaultsForm form(*preferences_, session_, messages_);
         QLineEdit* comment = edit(&form, "slipComment");
         comment->selectAll();
         QTest::keyClicks(comment, QString(120, u'x'));
@@ -235,20 +223,21 @@ private slots:
 
     void helpSaysStillWorkingOn()
     {
-        TDefaultsForm form(*preferences_, session_);
-        const auto shown = answerNextMessage();
+        TDefaultsForm form(*preferences_, session_, messages_);
         button(&form, "Help ")->click();
-        QCOMPARE(*shown, QStringLiteral("Still working on"));
+        QCOMPARE(messages_.texts, QStringList{"Still working on"});
     }
 
     void failedWriteIsReportedAndTheWindowStaysOpen()
     {
         Preferences unwritable(root_->filePath("no-such-folder"));
-        TDefaultsForm form(unwritable, session_);
+        TDefaultsForm form(unwritable, session_, messages_);
         QTest::keyClicks(edit(&form, "clubName"), "x");
-        const auto shown = answerNextMessage();
         button(&form, "Okay ")->click();
-        QVERIFY2(shown->contains("gendefs.ini"), qPrintable(*shown));
+        QCOMPARE(messages_.requests.size(), 1);
+        QCOMPARE(messages_.requests.last().kind, MessageKind::Error);
+        QVERIFY2(messages_.texts.last().contains("gendefs.ini"),
+                 qPrintable(messages_.texts.last()));
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(button(&form, "Apply")->isEnabled());
     }
@@ -257,6 +246,7 @@ private:
     std::unique_ptr<QTemporaryDir> root_;
     std::unique_ptr<Preferences> preferences_;
     SessionSettings session_;
+    ScriptedMessages messages_;
 };
 
 QTEST_MAIN(TestDefaultsForm)

@@ -1,13 +1,13 @@
 #include "print/LabelLayout.h"
-#include "print/LabelRecordList.h"
 #include "print/LabelRun.h"
+#include "print/RecordList.h"
 #include "ui/LabelSheetWindow.h"
 
 #include "PdfText.h"
+#include "ScriptedMessages.h"
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,10 +37,14 @@ QPushButton* button(QWidget& window, const QString& text)
 class LabelSheetWindowTest : public QObject
 {
     Q_OBJECT
+    ScriptedMessages messages;
+
 private slots:
+    void init() { messages = ScriptedMessages(); }
+
     void showsTheCountsAndTheStartGrid()
     {
-        LabelSheetWindow window("Owner Mailing Labels", LabelStock::avery5160(),
+        LabelSheetWindow window(messages, "Owner Mailing Labels", LabelStock::avery5160(),
                                 LabelSheetTexts::forLabels(31, 30));
         window.show();
         const QStringList texts = labelTexts(window);
@@ -59,7 +63,7 @@ private slots:
 
     void noLastSheetLineForWholeSheets()
     {
-        LabelSheetWindow window("Labels", LabelStock::avery5160(),
+        LabelSheetWindow window(messages, "Labels", LabelStock::avery5160(),
                                 LabelSheetTexts::forLabels(60, 30));
         window.show();
         for (const QString& text : labelTexts(window))
@@ -68,7 +72,7 @@ private slots:
 
     void startButtonChoosesRowAndColumnAndResetsOnOpening()
     {
-        LabelSheetWindow window("Labels", LabelStock::avery5160(),
+        LabelSheetWindow window(messages, "Labels", LabelStock::avery5160(),
                                 LabelSheetTexts::forLabels(5, 30));
         window.show();
         QTest::mouseClick(window.startButton(5), Qt::LeftButton);
@@ -80,44 +84,75 @@ private slots:
         QCOMPARE(window.startLabel(), 1);
     }
 
-    void printGoesThroughTheCallersRunFromTheChosenLabel()
+    void saveAsPdfWritesTheCallersRunFromTheChosenLabel()
     {
         QTemporaryDir dir;
-        LabelSheetWindow window("Labels", LabelStock::avery5163(),
+        LabelSheetWindow window(messages, "Labels", LabelStock::avery5163(),
                                 LabelSheetTexts::forLabels(1, 10));
         window.show();
         QTest::mouseClick(window.startButton(4), Qt::LeftButton);
         LabelLayout layout;
         layout.add(LabelItem::field(15, 16, "name", labelFont(9)));
+        auto records = std::make_shared<RecordList>(QStringList{"name"});
+        records->append({"Rex"});
         LabelPosition used;
-        int printed = 0;
-        window.setPrintAction([&](QPagedPaintDevice& device, LabelPosition start) {
+        window.setLabels([&](LabelPosition start) {
             used = start;
-            LabelRecordList records({{{"name", "Rex"}}});
-            LabelRun run(LabelStock::avery5163(), layout);
+            LabelRun run(LabelStock::avery5163(), layout, records);
             run.setStart(start);
-            printed = run.print(records, device).printed;
+            return run;
         });
-        QVERIFY(window.printToPdf(dir.filePath("labels.pdf")));
+        window.setDoneMessage("All Done!");
+        messages.answerText(dir.filePath("labels.pdf"));
+        QTest::mouseClick(button(window, "Save as PDF"), Qt::LeftButton);
         QCOMPARE(used, (LabelPosition{2, 2}));
-        QCOMPARE(printed, 1);
+        QCOMPARE(messages.texts, (QStringList{"Save as PDF", "All Done!"}));
         QCOMPARE(window.result(), int(QDialog::Accepted));
         QVERIFY(!window.isVisible());
 
-        QVERIFY(pdfText(dir.filePath("labels.pdf")).contains("Rex"));
+        const PdfWords words = pdfWords(dir.filePath("labels.pdf"));
+        const PdfWord* rex = words.find("Rex");
+        QVERIFY(rex);
+        // Row 2, column 2 of the 5163 sheet: 110.3 mm across, 63.5 mm down.
+        QVERIFY(std::abs(rex->xMin - (110.3 * 72 / 25.4 + 15 * 0.75)) < 1.5);
+    }
+
+    void aFileThatCannotBeWrittenIsToldAndTheWindowStays()
+    {
+        QTemporaryDir dir;
+        LabelSheetWindow window(messages, "Labels", LabelStock::avery5160(),
+                                LabelSheetTexts::forLabels(1, 30));
+        window.show();
+        LabelLayout layout;
+        window.setLabels([&](LabelPosition) {
+            return LabelRun(LabelStock::avery5160(), layout,
+                            std::make_shared<RecordList>(QStringList{"name"}));
+        });
+        window.setDoneMessage("All Done!");
+        messages.answerText(dir.filePath("missing/labels.pdf"));
+        window.saveAsPdf();
+        QCOMPARE(messages.texts.size(), 2);
+        QVERIFY2(messages.texts.last().contains("missing"), qPrintable(messages.texts.last()));
+        QCOMPARE(messages.requests.last().kind, MessageKind::Error);
+        QVERIFY(window.isVisible());
     }
 
     void cancelClosesWithoutPrinting()
     {
-        LabelSheetWindow window("Labels", LabelStock::avery5160(),
+        LabelSheetWindow window(messages, "Labels", LabelStock::avery5160(),
                                 LabelSheetTexts::forLabels(0, 30));
-        bool printed = false;
-        window.setPrintAction([&](QPagedPaintDevice&, LabelPosition) { printed = true; });
+        bool asked = false;
+        LabelLayout layout;
+        window.setLabels([&](LabelPosition) {
+            asked = true;
+            return LabelRun(LabelStock::avery5160(), layout,
+                            std::make_shared<RecordList>(QStringList{"name"}));
+        });
         window.show();
         QTest::mouseClick(button(window, "Cancel "), Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(window.result(), int(QDialog::Rejected));
-        QVERIFY(!printed);
+        QVERIFY(!asked);
     }
 };
 

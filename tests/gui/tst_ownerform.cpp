@@ -181,8 +181,10 @@ private slots:
         whenModalOpens([&](QWidget* modal) {
             for (const QLabel* label : modal->findChildren<QLabel*>())
                 texts << label->text();
-            if (auto* sheet = qobject_cast<LabelSheetWindow*>(modal))
-                sheet->printToPdf(pdf);
+            if (auto* sheet = qobject_cast<LabelSheetWindow*>(modal)) {
+                fixture->messages.answerText(pdf);
+                sheet->saveAsPdf();
+            }
         });
         window->labelsAction(OwnerLabelMode::SnailMail)->trigger();
         QVERIFY(texts.contains("You have  2  records to print"));

@@ -1,9 +1,17 @@
-#include "print/ReportPreviewWindow.h"
+#include "print/RecordList.h"
+#include "reports/TrbReportForm.h"
+#include "ui/ReportPreviewWindow.h"
 
+#include "PdfText.h"
+#include "ScriptedMessages.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace
@@ -25,6 +33,24 @@ ReportPages pagesWithTexts(int count)
     return pages;
 }
 
+// A report whose detail asks for a field its rows do not have: laying it out
+// throws.
+class BrokenReport : public ReportBuilder
+{
+public:
+    Report build() override
+    {
+        auto rows = std::make_shared<RecordList>(QStringList{"name"});
+        rows->append({"Rex"});
+        ReportDefinition definition;
+        definition.title = "Broken";
+        definition.detail.height = 5;
+        definition.detail.elements = {
+            ReportElement::text(QRectF(0, 0, 40, 5), ReportValue::field("nosuchfield"))};
+        return {definition, rows};
+    }
+};
+
 } // namespace
 
 class TestReportPreviewWindow : public QObject
@@ -32,6 +58,8 @@ class TestReportPreviewWindow : public QObject
     Q_OBJECT
 
 private:
+    ScriptedMessages messages;
+
     struct Controls {
         QPushButton* first;
         QPushButton* prior;
@@ -57,9 +85,11 @@ private:
     }
 
 private slots:
+    void init() { messages = ScriptedMessages(); }
+
     void navigationEnablesOnlyTheMovesThatGoSomewhere()
     {
-        ReportPreviewWindow window(pagesWithTexts(3));
+        ReportPreviewWindow window(messages, pagesWithTexts(3));
         const Controls c = controls(window);
         QVERIFY(c.first && c.prior && c.next && c.last && c.page);
 
@@ -84,7 +114,7 @@ private slots:
 
     void aSinglePageOffersNoMoves()
     {
-        ReportPreviewWindow window(pagesWithTexts(1));
+        ReportPreviewWindow window(messages, pagesWithTexts(1));
         const Controls c = controls(window);
         QCOMPARE(c.page->text(), QString("Page 1 of 1"));
         QCOMPARE(enabled(c), QString("----"));
@@ -92,7 +122,7 @@ private slots:
 
     void zoomDrawsThePageLarger()
     {
-        ReportPreviewWindow window(pagesWithTexts(2));
+        ReportPreviewWindow window(messages, pagesWithTexts(2));
         auto* view = window.findChild<QScrollArea*>()->widget();
         auto* label = qobject_cast<QLabel*>(view);
         QVERIFY(label);
@@ -105,9 +135,47 @@ private slots:
         QCOMPARE(label->pixmap().width(), 2 * widthAt100);
     }
 
+    void saveAsPdfAsksForTheFileAndWritesEveryPage()
+    {
+        QTemporaryDir dir;
+        ReportPreviewWindow window(messages, pagesWithTexts(3));
+        window.showPage(1);
+        messages.answerText(dir.filePath("report.pdf"));
+        QTest::mouseClick(window.findChild<QPushButton*>("pdfButton"), Qt::LeftButton);
+        QCOMPARE(messages.texts, QStringList{"Save as PDF"});
+        const QStringList pages =
+            pdfText(dir.filePath("report.pdf")).split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 3);
+        for (int n = 1; n <= 3; ++n)
+            QVERIFY(pages.at(n - 1).contains(QString("Page body %1").arg(n)));
+
+        // A file that cannot be written is told, naming it.
+        messages.answerText(dir.filePath("missing/report.pdf"));
+        QVERIFY(!window.saveAsPdf());
+        QCOMPARE(messages.requests.last().kind, MessageKind::Error);
+        QVERIFY(messages.texts.last().contains("missing"));
+    }
+
+    void aReportThatCannotBeLaidOutIsToldAndNoPreviewOpens()
+    {
+        TrbReportForm report(std::make_unique<BrokenReport>(), messages);
+        bool previewOpened = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                previewOpened = true;
+                modal->close();
+            }
+        });
+        report.printToPreview();
+        QVERIFY(!previewOpened);
+        QCOMPARE(messages.requests.size(), 1);
+        QCOMPARE(messages.requests.last().kind, MessageKind::Error);
+        QVERIFY2(messages.texts.last().contains("nosuchfield"), qPrintable(messages.texts.last()));
+    }
+
     void windowTitleNamesTheReport()
     {
-        ReportPreviewWindow window(pagesWithTexts(1));
+        ReportPreviewWindow window(messages, pagesWithTexts(1));
         QCOMPARE(window.windowTitle(), QString("Class Counts"));
     }
 };

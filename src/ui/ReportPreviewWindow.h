@@ -1,34 +1,41 @@
 #pragma once
 
-#include "print/ReportPage.h"
+#include "print/ReportPrintout.h"
 
 #include <QDialog>
 
+class Messages;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
 
 // Shows the laid-out pages of one report as they will print, one page at a
-// time, with page navigation, zoom, printing and saving as PDF.
+// time, with page navigation, zoom, printing (all pages or those chosen) and
+// saving as PDF. Every question and file choice goes through `messages`.
 class ReportPreviewWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit ReportPreviewWindow(ReportPages pages, QWidget* parent = nullptr);
+    ReportPreviewWindow(Messages& messages, ReportPages pages, QWidget* parent = nullptr);
 
     int currentPage() const { return current_; }
     int zoomPercent() const { return zoom_; }
     void showPage(int index);
     void setZoomPercent(int percent);
+    const ReportPrintout& printout() const { return printout_; }
+
+public slots:
+    void print();
+    bool saveAsPdf();
 
 private:
     void render();
     void updateControls();
-    void print();
-    void saveAsPdf();
+    const ReportPages& pages() const { return printout_.pages(); }
 
-    ReportPages pages_;
+    Messages& messages_;
+    ReportPrintout printout_;
     int current_ = 0;
     int zoom_ = 100;
 

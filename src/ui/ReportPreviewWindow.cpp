@@ -1,19 +1,15 @@
-#include "print/ReportPreviewWindow.h"
+#include "ui/ReportPreviewWindow.h"
 
-#include "dbf/Error.h"
 #include "print/ReportPainter.h"
-
-#include "ui/MessageDialog.h"
+#include "storage/CommandGuard.h"
+#include "ui/PrinterDialog.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -30,10 +26,10 @@ const int zoomSteps[] = {50, 75, 100, 125, 150, 200};
 
 } // namespace
 
-ReportPreviewWindow::ReportPreviewWindow(ReportPages pages, QWidget* parent)
-    : QDialog(parent), pages_(std::move(pages))
+ReportPreviewWindow::ReportPreviewWindow(Messages& messages, ReportPages laidOut, QWidget* parent)
+    : QDialog(parent), messages_(messages), printout_(std::move(laidOut))
 {
-    setWindowTitle(pages_.title);
+    setWindowTitle(printout_.title());
 
     firstButton_ = new QPushButton(tr("First"), this);
     priorButton_ = new QPushButton(tr("Prior"), this);
@@ -82,11 +78,13 @@ ReportPreviewWindow::ReportPreviewWindow(ReportPages pages, QWidget* parent)
     connect(priorButton_, &QPushButton::clicked, this, [this] { showPage(current_ - 1); });
     connect(nextButton_, &QPushButton::clicked, this, [this] { showPage(current_ + 1); });
     connect(lastButton_, &QPushButton::clicked, this,
-            [this] { showPage(static_cast<int>(pages_.pages.size()) - 1); });
+            [this] { showPage(static_cast<int>(pages().pages.size()) - 1); });
     connect(zoomBox_, &QComboBox::currentIndexChanged, this,
             [this](int index) { setZoomPercent(zoomBox_->itemData(index).toInt()); });
-    connect(printButton, &QPushButton::clicked, this, &ReportPreviewWindow::print);
-    connect(pdfButton, &QPushButton::clicked, this, &ReportPreviewWindow::saveAsPdf);
+    connect(printButton, &QPushButton::clicked, this,
+            [this] { runGuarded(messages_, [this] { print(); }); });
+    connect(pdfButton, &QPushButton::clicked, this,
+            [this] { runGuarded(messages_, [this] { saveAsPdf(); }); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
     resize(900, 1000);
@@ -96,7 +94,7 @@ ReportPreviewWindow::ReportPreviewWindow(ReportPages pages, QWidget* parent)
 
 void ReportPreviewWindow::showPage(int index)
 {
-    const int last = static_cast<int>(pages_.pages.size()) - 1;
+    const int last = static_cast<int>(pages().pages.size()) - 1;
     current_ = std::clamp(index, 0, std::max(0, last));
     render();
     updateControls();
@@ -113,11 +111,11 @@ void ReportPreviewWindow::setZoomPercent(int percent)
 
 void ReportPreviewWindow::render()
 {
-    if (pages_.pages.isEmpty())
+    if (pages().pages.isEmpty())
         return;
     const double dotsPerInch = screenDotsPerInch * zoom_ / 100.0;
     const double dotsPerMillimetre = dotsPerInch / 25.4;
-    QImage image((pages_.paperSize * dotsPerMillimetre).toSize(), QImage::Format_RGB32);
+    QImage image((pages().paperSize * dotsPerMillimetre).toSize(), QImage::Format_RGB32);
     // The image claims the resolution it is drawn at, so point sizes of fonts
     // come out in proportion to the page, as on paper.
     const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
@@ -127,14 +125,14 @@ void ReportPreviewWindow::render()
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    ReportPainter::paintPage(painter, pages_.pages.at(current_), dotsPerMillimetre);
+    ReportPainter::paintPage(painter, pages().pages.at(current_), dotsPerMillimetre);
     painter.end();
     pageView_->setPixmap(QPixmap::fromImage(image));
 }
 
 void ReportPreviewWindow::updateControls()
 {
-    const int count = static_cast<int>(pages_.pages.size());
+    const int count = static_cast<int>(pages().pages.size());
     firstButton_->setEnabled(current_ > 0);
     priorButton_->setEnabled(current_ > 0);
     nextButton_->setEnabled(current_ + 1 < count);
@@ -144,28 +142,10 @@ void ReportPreviewWindow::updateControls()
 
 void ReportPreviewWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(pages_.title);
-    printer.setFullPage(true);
-    QPrintDialog dialog(&printer, this);
-    dialog.setMinMax(1, static_cast<int>(pages_.pages.size()));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const bool range = printer.printRange() == QPrinter::PageRange;
-    try {
-        ReportPainter::print(pages_, printer, range ? printer.fromPage() - 1 : 0,
-                             range ? printer.toPage() - 1 : -1);
-    } catch (const dbf::Error& error) {
-        QMessageBox::critical(this, pages_.title, QString::fromUtf8(error.what()));
-    }
+    printOnChosenPrinter(printout_, messages_, this, int(pages().pages.size()));
 }
 
-void ReportPreviewWindow::saveAsPdf()
+bool ReportPreviewWindow::saveAsPdf()
 {
-    const auto fileName = MessageDialog(this).saveFile(FileChoice::pdfFile());
-    if (!fileName)
-        return;
-    const Done saved = ReportPainter::writePdf(pages_, *fileName);
-    if (!saved)
-        QMessageBox::critical(this, pages_.title, saved.message());
+    return askAndWrite(printout_, PrintFormat::Pdf, messages_);
 }
