@@ -1,5 +1,6 @@
 #include "BreedForm.h"
 
+#include "masters/BreedSaveRules.h"
 #include "storage/DataModule.h"
 
 #include <QAction>
@@ -71,6 +72,7 @@ TBreedForm::TBreedForm(dbf::Table& breeds, Messages& messages, QWidget* parent)
     packAction()->setText(QStringLiteral("Pack or Remove Deletes"));
     packAction()->setStatusTip(QStringLiteral("Use PACK to Permanently Remove Deletes"));
     browser().setRecordWidth(3);
+    browser().setSaveRules(std::make_unique<BreedSaveRules>());
 
     addOrder({QStringLiteral("Breed"), QStringLiteral("breedname"), QStringLiteral("Breed"),
               QStringLiteral("Breed")});

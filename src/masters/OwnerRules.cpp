@@ -1,5 +1,7 @@
 #include "masters/OwnerRules.h"
 
+#include "storage/DataModule.h"
+
 #include "dbf/Table.h"
 
 #include <algorithm>
@@ -101,3 +103,18 @@ TypedName splitTypedName(const QString& typed)
 }
 
 } // namespace OwnerRules
+
+Done OwnerSaveRules::startRecord(dbf::Table& owners)
+{
+    const Result<QString> id = data_.NextOwnerId();
+    if (!id)
+        return Done::failure(id.message());
+    owners.setText("owner_id", id->toStdString());
+    return Done::success();
+}
+
+Done OwnerSaveRules::prepareSave(dbf::Table& owners)
+{
+    OwnerRules::tidyRecord(owners);
+    return Done::success();
+}

@@ -1,5 +1,6 @@
 #include "setup/CatGroupForm.h"
 
+#include "setup/CatGroupSave.h"
 #include "setup/CatGrpListForm.h"
 #include "storage/DataModule.h"
 
@@ -109,6 +110,7 @@ TCatGroupForm::TCatGroupForm(Tdmod& data, QWidget* parent)
     addOrder({QStringLiteral("Section && Code"), CatGroupListing::tag(CatGroupListing::Kind::Codes),
               QStringLiteral("Section + Code"), QStringLiteral("Section")});
     browser().setFindPadding(20);
+    browser().setSaveRules(std::make_unique<CatGroupSaveRules>());
     model().setEditable(true);
     resize(760, 520);
     showView();

@@ -5,8 +5,6 @@
 #include "setup/ClassTableSave.h"
 #include "storage/DataModule.h"
 
-#include "dbf/Error.h"
-
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
@@ -53,6 +51,7 @@ TClassForm::TClassForm(Tdmod& data, QWidget* parent)
     connect(findButton(), &QPushButton::clicked, this, &TClassForm::FindButtonClick);
 
     browser().setRecordWidth(4);
+    browser().setSaveRules(std::make_unique<ClassTableSave::Rules>());
     model().setEditable(true);
     for (const ClassTableOrder& order : ClassTableOrders::all())
         addOrder({order.menuCaption, order.tag, order.statusName, order.findName});
@@ -94,20 +93,6 @@ void TClassForm::ClassKeysClick()
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(file));
-}
-
-bool TClassForm::validateSave()
-{
-    std::optional<QString> refusal;
-    try {
-        refusal = ClassTableSave::prepare(table());
-    } catch (const dbf::Error& e) {
-        messages().error(QString::fromStdString(e.what()));
-        return false;
-    }
-    if (refusal)
-        messages().inform(*refusal);
-    return !refusal;
 }
 
 void TClassForm::afterRecordShown()

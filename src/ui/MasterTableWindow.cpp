@@ -404,11 +404,11 @@ void MasterTableWindow::add()
 {
     if (browser_.editing())
         return;
-    if (!runGuarded([this] {
-            browser_.startAdd();
-            addDefaults();
-        }))
+    bool started = false;
+    if (!runGuarded([&] { started = browser_.startAdd(); }) || !started) {
+        refreshAll();
         return;
+    }
     model_->refresh();
     loadFields();
     showRecord();
@@ -458,12 +458,16 @@ bool MasterTableWindow::save()
     if (!browser_.editing())
         return true;
     commitGridEditor();
-    writeFields();
-    if (!validateSave())
+    SaveOutcome outcome = SaveOutcome::Refused;
+    if (!runGuarded([&] {
+            writeFields();
+            outcome = browser_.save();
+        }))
         return false;
-    if (!runGuarded([this] { browser_.post(); }))
+    if (outcome == SaveOutcome::Refused) {
+        saveRefused();
         return false;
-    afterSave();
+    }
     refreshAll();
     return true;
 }
@@ -485,7 +489,6 @@ void MasterTableWindow::cancel()
     if (!browser_.editing())
         return;
     browser_.cancel();
-    afterCancel();
     refreshAll();
 }
 
@@ -518,10 +521,8 @@ void MasterTableWindow::removeAllRecords()
 
 void MasterTableWindow::closeWhileEditing()
 {
-    if (!save()) {
+    if (!save())
         browser_.cancel();
-        afterCancel();
-    }
 }
 
 void MasterTableWindow::watchKeys()

@@ -22,10 +22,9 @@
 //           addOrder({"Last Name", "name", "Last Name", "Last Name"});
 //           addOrder({"Owner ID", "ownerid", "Owner ID", "ID #", FindKey::FiveDigitId});
 //           offerRemoveAll("Are you sure you want to permanently remove all Owners?");
+//           browser().setSaveRules(std::make_unique<OwnerSaveRules>(data));
 //           startBrowsing(0);                     // first order, display refreshed
 //       }
-//       void addDefaults() override;              // e.g. put NextOwnerId into the buffer
-//       bool validateSave() override;             // false refuses the Save
 //   };
 //
 // The window owns a MasterTableBrowser (browser()) with the logic: status
@@ -39,9 +38,10 @@
 //
 // Editing follows the data-aware windows: Add, Edit, typing into a bound box
 // or into the grid starts an edit; Save writes the boxes into the record
-// buffer, asks validateSave(), posts (the table flushes) and calls
-// afterSave(); moving to another record (navigator or grid row) saves first
-// and stays when the save is refused; Cancel abandons the edit.
+// buffer and hands the save to the browser, which runs the table's save rules
+// around the post; moving to another record (navigator or grid row) saves
+// first and stays when the save is refused; Cancel abandons the edit. What a
+// save decides is the rules'; the window only presents it.
 
 #include "ui/AutoCaps.h"
 #include "ui/MasterTableBrowser.h"
@@ -149,13 +149,9 @@ public:
     void showRecord();
 
 protected:
-    // Puts starting values into the buffer of a new record.
-    virtual void addDefaults() {}
-    // Called with the boxes written into the buffer; false refuses the save
-    // (the window says why).
-    virtual bool validateSave() { return true; }
-    virtual void afterSave() {}
-    virtual void afterCancel() {}
+    // The save rules refused the record (and said why): a window may put the
+    // focus where the fault is.
+    virtual void saveRefused() {}
     // Called after every move and refresh of the display.
     virtual void afterRecordShown() {}
     // Empties the table once the question was answered Yes; a window that

@@ -19,6 +19,17 @@ namespace
 
 const QColor kPink(255, 182, 193);
 
+// Refuses every save while told to.
+class RefusingRules : public MasterSaveRules
+{
+public:
+    Done prepareSave(dbf::Table&) override
+    {
+        return refuse ? Done::failure("Refused") : Done::success();
+    }
+    bool refuse = false;
+};
+
 // A small owners window on the base: one bound box, two orders, remove-all.
 class OwnersOnTheBase : public MasterTableWindow
 {
@@ -40,15 +51,15 @@ public:
         addOrder({"Last Name", "name", "Last Name", "Last Name"});
         addOrder({"Owner ID", "ownerid", "Owner ID", "ID #", FindKey::FiveDigitId});
         offerRemoveAll("Are you sure you want to permanently remove all Owners?");
+        auto rules = std::make_unique<RefusingRules>();
+        refusing = rules.get();
+        browser().setSaveRules(std::move(rules));
         startBrowsing(0);
     }
 
-    bool refuse = false;
+    RefusingRules* refusing;
     QLineEdit* last;
     QLineEdit* first;
-
-protected:
-    bool validateSave() override { return !refuse; }
 };
 
 bool browsing(const MasterTableWindow& w)
@@ -117,10 +128,10 @@ private slots:
         w->first->setFocus();
         QTest::keyClicks(w->first, "Ann");
         QVERIFY(editing(*w));
-        w->refuse = true;
+        w->refusing->refuse = true;
         QTest::mouseClick(w->saveButton(), Qt::LeftButton);
         QVERIFY2(editing(*w), "a refused save stays in the edit");
-        w->refuse = false;
+        w->refusing->refuse = false;
         QTest::mouseClick(w->saveButton(), Qt::LeftButton);
         QVERIFY(browsing(*w));
         owners->go(2);
