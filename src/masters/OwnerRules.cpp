@@ -1,6 +1,7 @@
 #include "masters/OwnerRules.h"
 
 #include "storage/DataModule.h"
+#include "storage/RecordValues.h"
 
 #include "dbf/Table.h"
 
@@ -78,7 +79,7 @@ QString countryOnLeaving(const QString& typed)
 void tidyRecord(dbf::Table& owner)
 {
     const auto apply = [&owner](const char* field, const auto& rule) {
-        owner.setText(field, rule(QString::fromStdString(owner.text(field))).toStdString());
+        owner.setText(field, rule(RecordValues::text(owner, field)).toStdString());
     };
     apply("state", stateOnLeaving);
     apply("country", countryOnLeaving);

@@ -11,8 +11,6 @@
 namespace
 {
 
-const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
-
 // The shown text of a field, read through `values` (a record buffer or a
 // stored record: both have the same getters).
 template <typename Values>
@@ -28,11 +26,11 @@ QString shownText(const dbf::Table& table, const Values& values, const QString& 
     case dbf::FieldType::Logical:
         return values.logical(name) ? QStringLiteral("T") : QStringLiteral("F");
     case dbf::FieldType::Numeric:
-        return QString::fromStdString(values.text(name)).trimmed();
+        return RecordValues::text(values, name).trimmed();
     case dbf::FieldType::Character:
         break;
     }
-    return QString::fromStdString(values.text(name));
+    return RecordValues::text(values, name);
 }
 
 } // namespace
@@ -101,7 +99,7 @@ bool TableModel::writeField(dbf::Table& table, const QString& field, const QVari
                                    : value.toInt() == Qt::Checked || typed == QStringLiteral("T"));
         return true;
     case dbf::FieldType::Date: {
-        const QDate date = QDate::fromString(typed, kDateFormat);
+        const QDate date = RecordValues::fromDateText(typed);
         if (!typed.isEmpty() && !date.isValid())
             return false;
         table.setDate(name, RecordValues::toDate(date));
