@@ -54,7 +54,6 @@ TBreedForm::TBreedForm(dbf::Table& breeds, Messages& messages, QWidget* parent)
 
     model().setColumns({QStringLiteral("breed_name"), QStringLiteral("short_name")});
     model().setEditable(true);
-    grid()->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     setFirstField(grid());
 
     QMenu* editMenu = new QMenu(QStringLiteral("Edit"), this);
@@ -77,7 +76,6 @@ TBreedForm::TBreedForm(dbf::Table& breeds, Messages& messages, QWidget* parent)
     addOrder({QStringLiteral("Breed"), QStringLiteral("breedname"), QStringLiteral("Breed"),
               QStringLiteral("Breed")});
     startBrowsing(0);
-    resize(640, 520);
 }
 
 void TBreedForm::afterRecordShown()

@@ -112,7 +112,6 @@ TCatGroupForm::TCatGroupForm(Tdmod& data, QWidget* parent)
     browser().setFindPadding(20);
     browser().setSaveRules(std::make_unique<CatGroupSaveRules>());
     model().setEditable(true);
-    resize(760, 520);
     showView();
     startBrowsing(kGroupOrder);
     table().first();

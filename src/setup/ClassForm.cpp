@@ -55,7 +55,6 @@ TClassForm::TClassForm(Tdmod& data, QWidget* parent)
     model().setEditable(true);
     for (const ClassTableOrder& order : ClassTableOrders::all())
         addOrder({order.menuCaption, order.tag, order.statusName, order.findName});
-    resize(900, 560);
     startBrowsing(0);
     table().first();
     showRecord();

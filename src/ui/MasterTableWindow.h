@@ -65,6 +65,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QStatusBar;
+class RecordNavigatorWidget;
 class QTableView;
 class QToolButton;
 
@@ -87,6 +88,7 @@ public:
     QMenu* tasksMenu() const { return tasksMenu_; }
     QMenu* addMenu(const QString& title);
     QLabel* deletionLabel() const { return deletionLabel_; }
+    QLabel* hintPanel() const { return hintPanel_; }
     QLabel* recordPanel() const { return recordPanel_; }
     QLabel* indexPanel() const { return indexPanel_; }
     QStatusBar* statusBar() const { return statusBar_; }
@@ -187,6 +189,11 @@ private:
     bool handleGridKey(QKeyEvent* key);
     bool handleDataEntryKey(QKeyEvent* key);
     bool runGuarded(const std::function<void()>& action);
+    // Each grid column as wide as its heading and a sample of its values.
+    void fitGridColumns();
+    // The size that shows the boxes, the whole width of the grid's columns
+    // and a dozen of its rows; the screen may allow less.
+    QSize preferredSize() const;
 
     MasterTableBrowser browser_;
     TableModel* model_;
@@ -197,6 +204,8 @@ private:
     QWidget* firstField_ = nullptr;
     bool loading_ = false;
     bool syncingGrid_ = false;
+    bool shownBefore_ = false;
+    int columnsWidth_ = 0; // of the grid's columns as fitted
 
     QMenuBar* menuBar_;
     QMenu* indexMenu_;
@@ -205,7 +214,7 @@ private:
     QAction* packAction_;
     QAction* removeAllAction_ = nullptr;
     QString removeAllQuestion_;
-    QList<QToolButton*> navigator_;
+    RecordNavigatorWidget* navigator_;
     QPushButton* addButton_;
     QPushButton* editButton_;
     QPushButton* deleteButton_;
@@ -217,6 +226,7 @@ private:
     QLabel* deletionLabel_;
     QTableView* grid_;
     QStatusBar* statusBar_;
+    QLabel* hintPanel_;
     QLabel* recordPanel_;
     QLabel* indexPanel_;
 };

@@ -5,6 +5,7 @@
 #include "dbf/Table.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -145,11 +146,39 @@ private slots:
         QCOMPARE(w->last->text(), QString("baker")); // AutoCaps is off
     }
 
+    // Each column is as wide as its heading and its values, up to a limit
+    // that keeps one long value from taking the whole grid.
+    void gridColumnsShowTheirHeadingsAndValues()
+    {
+        const QString address = "268 North Meadowbrook Lane, Apt 12";
+        const QString email(60, u'w');
+        owners->go(1);
+        owners->edit();
+        owners->setText("address", address.toStdString());
+        owners->setText("email", email.toStdString());
+        owners->post();
+        auto w = open();
+        const QHeaderView* header = w->grid()->horizontalHeader();
+        const QFontMetrics cells = w->grid()->fontMetrics();
+        const auto width = [&](const char* field) {
+            return header->sectionSize(w->model().columns().indexOf(field));
+        };
+        QVERIFY(width("address") >= cells.horizontalAdvance(address));
+        QVERIFY(width("owner_id") >= header->fontMetrics().horizontalAdvance("OWNER_ID"));
+        QVERIFY(width("email") < cells.horizontalAdvance(email));
+        QVERIFY(width("email") >= cells.averageCharWidth() * 30);
+    }
+
     void navigatingSavesThePendingEdit()
     {
         auto w = open();
         QTest::mouseClick(w->editButton(), Qt::LeftButton);
         w->first->setText("Jo");
+        // The navigator's pictures are the tool bar's, not a scroll bar's arrows.
+        for (int which = 0; which < 4; ++which) {
+            QCOMPARE(w->navigatorButton(which)->arrowType(), Qt::NoArrow);
+            QVERIFY(!w->navigatorButton(which)->icon().isNull());
+        }
         QTest::mouseClick(w->navigatorButton(2), Qt::LeftButton); // next
         QVERIFY(browsing(*w));
         QCOMPARE(w->last->text(), QString("Smith"));
