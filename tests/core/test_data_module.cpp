@@ -41,12 +41,28 @@ TEST(DataRoot, FirstStartLaysOutTheFoldersAndTables)
     TempDir dir;
     const QString root = QString::fromStdString(dir.path().string());
     const QStringList created = DataRoot(root).layOut();
-    EXPECT_EQ(created, (QStringList{"userdata", "pgmdata", "shows", "indexs", "catdata", "help",
-                                    "pgmdata/nurclass26.dbf", "pgmdata/catgroups.dbf",
-                                    "pgmdata/showdb25.dbf", "userdata/dogmaster2.dbf",
-                                    "userdata/Owners25.dbf", "userdata/judges25.dbf",
-                                    "userdata/nurbreeds25.dbf", "userdata/maildb25.dbf",
-                                    "userdata/shwdates25.dbf"}));
+    EXPECT_EQ(created, (QStringList{"userdata",
+                                    "pgmdata",
+                                    "shows",
+                                    "indexs",
+                                    "catdata",
+                                    "help",
+                                    "pgmdata/nurclass26.dbf",
+                                    "pgmdata/catgroups.dbf",
+                                    "pgmdata/showdb25.dbf",
+                                    "userdata/dogmaster2.dbf",
+                                    "userdata/Owners25.dbf",
+                                    "userdata/judges25.dbf",
+                                    "userdata/nurbreeds25.dbf",
+                                    "userdata/maildb25.dbf",
+                                    "userdata/shwdates25.dbf",
+                                    "help/NurNewSec.txt",
+                                    "help/classkeys.rtf",
+                                    "help/nurbreeds.rtf",
+                                    "help/nurhowto.rtf",
+                                    "help/nurtranshow2.rtf",
+                                    "help/ownerhelp.rtf",
+                                    "help/~nur26Notes.txt"}));
     EXPECT_TRUE(DataRoot(root).layOut().isEmpty()) << "a second start creates nothing";
 
     const struct {
@@ -57,7 +73,7 @@ TEST(DataRoot, FirstStartLaysOutTheFoldersAndTables)
     } expected[] = {
         {TableSchemas::Show(), 145, 519, 0},    {TableSchemas::Dogs(), 22, 0, 0},
         {TableSchemas::Owners(), 13, 0, 0},     {TableSchemas::Judges(), 14, 0, 0},
-        {TableSchemas::Breeds(), 4, 0, 0},      {TableSchemas::Mail(), 15, 0, 0},
+        {TableSchemas::Breeds(), 4, 0, 130},    {TableSchemas::Mail(), 15, 0, 0},
         {TableSchemas::ShowDates(), 107, 0, 0}, {TableSchemas::ShowClasses(), 10, 0, 29},
     };
     for (const auto& e : expected) {
@@ -211,6 +227,7 @@ TEST_F(DataModuleTest, MasterLookupsFindTheirRecords)
     EXPECT_EQ(owners.order(), "NAME") << "the owners keep their order";
 
     dbf::Table& breeds = *data.Breeds();
+    breeds.zap();
     breeds.append();
     breeds.setText("breed_name", "Border Collie");
     breeds.post();
