@@ -102,7 +102,9 @@ Tjudgeform::Tjudgeform(Tdmod& data, const KeyboardSettings& keyboard, QWidget* p
     for (const JudgeOrder& order : JudgeOrders::all())
         addOrder({order.menuText, order.tag, order.statusName, order.findName});
 
-    auto* file = new QMenu(QStringLiteral("&File"), this);
+    // Alt+F is the Find button's, from anywhere in the window; the menu
+    // takes the L of File.
+    auto* file = new QMenu(QStringLiteral("Fi&le"), this);
     menuBar()->insertMenu(indexMenu()->menuAction(), file);
     connect(file->addAction(QStringLiteral("Exit")), &QAction::triggered, this, &Tjudgeform::close);
     auto* reports = new QMenu(QStringLiteral("&Reports"), this);

@@ -85,7 +85,8 @@ TCatGroupForm::TCatGroupForm(Tdmod& data, QWidget* parent)
     connect(fileMenu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
             &QDialog::close);
     menuBar()->insertMenu(before, fileMenu);
-    findAction_ = new QAction(QStringLiteral("F&ind"), menuBar());
+    // Alt+I is the Index menu's, Alt+F the File menu's.
+    findAction_ = new QAction(QStringLiteral("Fi&nd"), menuBar());
     connect(findAction_, &QAction::triggered, this, &MasterTableWindow::find);
     menuBar()->insertAction(before, findAction_);
     auto* viewMenu = new QMenu(QStringLiteral("&View"), menuBar());
