@@ -10,6 +10,8 @@
 #include "setup/ShowDatesForm2.h"
 #include "storage/DataModule.h"
 #include "storage/SessionSettings.h"
+#include "ui/HelpText.h"
+#include "ui/HelpViewerWindow.h"
 
 namespace
 {
@@ -42,14 +44,40 @@ void openShow(MenuCommandContext& c)
     showState(c);
 }
 
+// A help item shows its text, titled with the item's caption.
+void showHelp(MenuCommandContext& c, MenuAction item, QStringView file)
+{
+    const MenuEntry* entry = findMenuEntry(item);
+    const QString caption = entry ? entry->caption.toString() : file.toString();
+    showHelpFile(c.data.root(), c.data.messages(), file, caption, &c.form);
+}
+
+// The owner database window: the main window is out of the way while it is
+// open (minimised, and so the owners window is no child of it, which the
+// window manager would minimise with it) and comes back as it was.
+void openOwners(MenuCommandContext& c)
+{
+    const Qt::WindowStates before = c.form.windowState();
+    c.form.setWindowState((before & ~Qt::WindowActive) | Qt::WindowMinimized);
+    struct Restore {
+        TMainForm& form;
+        Qt::WindowStates state;
+        ~Restore()
+        {
+            form.setWindowState(state & ~Qt::WindowMinimized);
+            form.activateWindow();
+        }
+    } restore{c.form, before};
+    openOwnersWindow(c.data, c.session.keyboard, nullptr);
+}
+
 constexpr MenuCommand kCommands[] = {
     {MenuAction::NewShow, newShow},
     {MenuAction::OpenShow, openShow},
     {MenuAction::CloseShow, closeShow},
     {MenuAction::ShowDates,
      [](MenuCommandContext& c) { openShowDatesWindow(c.data, &c.form, false); }},
-    {MenuAction::Owners,
-     [](MenuCommandContext& c) { openOwnersWindow(c.data, c.session.keyboard, &c.form); }},
+    {MenuAction::Owners, openOwners},
     {MenuAction::Judges,
      [](MenuCommandContext& c) { openJudgesWindow(c.data, c.session.keyboard, &c.form); }},
     {MenuAction::Breeds, [](MenuCommandContext& c) { openBreedsWindow(c.data, &c.form); }},
@@ -59,6 +87,24 @@ constexpr MenuCommand kCommands[] = {
      [](MenuCommandContext& c) { openCatGroupsWindow(c.data, &c.form); }},
     {MenuAction::ConfirmSortKeys,
      [](MenuCommandContext& c) { openConfirmSortKeysWindow(c.data, &c.form); }},
+    {MenuAction::HowToStartShow,
+     [](MenuCommandContext& c) { showHelp(c, MenuAction::HowToStartShow, HelpText::startAShow); }},
+    {MenuAction::HowToAddOwnerNames,
+     [](MenuCommandContext& c) {
+         showHelp(c, MenuAction::HowToAddOwnerNames, HelpText::addOwnerNames);
+     }},
+    {MenuAction::HowToBackupOrTransfer,
+     [](MenuCommandContext& c) {
+         showHelp(c, MenuAction::HowToBackupOrTransfer, HelpText::backupOrTransfer);
+     }},
+    {MenuAction::HowToNewSecretary,
+     [](MenuCommandContext& c) {
+         showHelp(c, MenuAction::HowToNewSecretary, HelpText::newSecretary);
+     }},
+    {MenuAction::VersionHistory,
+     [](MenuCommandContext& c) {
+         showHelp(c, MenuAction::VersionHistory, HelpText::versionHistory);
+     }},
 };
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "masters/BreedSaveRules.h"
 #include "storage/DataModule.h"
+#include "ui/HelpText.h"
+#include "ui/HelpViewerWindow.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -19,8 +21,9 @@ const QString kDeleteCaption = QStringLiteral("Un&Delete");
 
 } // namespace
 
-TBreedForm::TBreedForm(dbf::Table& breeds, Messages& messages, QWidget* parent)
-    : MasterTableWindow(breeds, messages, parent)
+TBreedForm::TBreedForm(dbf::Table& breeds, Messages& messages, const DataRoot& root,
+                       QWidget* parent)
+    : MasterTableWindow(breeds, messages, parent), root_(root)
 {
     setObjectName(QStringLiteral("TBreedForm"));
     setWindowTitle(QStringLiteral("Breeds Database"));
@@ -56,7 +59,8 @@ TBreedForm::TBreedForm(dbf::Table& breeds, Messages& messages, QWidget* parent)
     model().setEditable(true);
     setFirstField(grid());
 
-    QMenu* editMenu = new QMenu(QStringLiteral("Edit"), this);
+    // The Edit button is hidden, so its letter is free for the menu.
+    QMenu* editMenu = new QMenu(QStringLiteral("&Edit"), this);
     menuBar()->insertMenu(menuBar()->actions().constFirst(), editMenu);
     connect(editMenu->addAction(QStringLiteral("Edit Current Record")), &QAction::triggered, this,
             &TBreedForm::edit);
@@ -68,6 +72,12 @@ TBreedForm::TBreedForm(dbf::Table& breeds, Messages& messages, QWidget* parent)
     // One order only, so the Index menu and panel have nothing to offer.
     indexMenu()->menuAction()->setVisible(false);
     indexPanel()->hide();
+    nameFormatsAction_ =
+        addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("Name Formats"));
+    connect(nameFormatsAction_, &QAction::triggered, this, [this] {
+        showHelpFile(root_, this->messages(), HelpText::breedNameFormats,
+                     QStringLiteral("Name Formats"), this);
+    });
     packAction()->setText(QStringLiteral("Pack or Remove Deletes"));
     packAction()->setStatusTip(QStringLiteral("Use PACK to Permanently Remove Deletes"));
     browser().setRecordWidth(3);
@@ -89,6 +99,6 @@ void openBreedsWindow(Tdmod& data, QWidget* parent)
     data.OpenBreeds();
     if (!data.Breeds())
         return;
-    TBreedForm form(*data.Breeds(), data.messages(), parent);
+    TBreedForm form(*data.Breeds(), data.messages(), data.root(), parent);
     form.exec();
 }

@@ -4,14 +4,13 @@
 #include "setup/ClassTableOrders.h"
 #include "setup/ClassTableSave.h"
 #include "storage/DataModule.h"
+#include "ui/HelpText.h"
+#include "ui/HelpViewerWindow.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 TClassForm::TClassForm(Tdmod& data, QWidget* parent)
@@ -19,7 +18,8 @@ TClassForm::TClassForm(Tdmod& data, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Currently Defined Classes "));
 
-    auto* fileMenu = new QMenu(QStringLiteral("&File"), menuBar());
+    // Alt+F is the Find button's; the menu takes the L of File.
+    auto* fileMenu = new QMenu(QStringLiteral("Fi&le"), menuBar());
     exitAction_ = fileMenu->addAction(QStringLiteral("E&xit"));
     connect(exitAction_, &QAction::triggered, this, &QDialog::close);
     menuBar()->insertMenu(indexMenu()->menuAction(), fileMenu);
@@ -86,12 +86,7 @@ void TClassForm::SectionsByCurrentIndexClick()
 
 void TClassForm::ClassKeysClick()
 {
-    const QString file = DataRoot::locate(data_.root().help(), QStringLiteral("classkeys.rtf"));
-    if (!QFileInfo::exists(file)) {
-        messages().error(QStringLiteral("The help file ") + file + QStringLiteral(" is missing."));
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    showHelpFile(data_.root(), messages(), HelpText::classKeys, QStringLiteral("Class Keys"), this);
 }
 
 void TClassForm::afterRecordShown()
