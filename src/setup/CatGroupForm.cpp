@@ -143,6 +143,8 @@ void TCatGroupForm::GridClick()
     gridShown_ = !gridShown_;
     showView();
     refreshAll();
+    if (gridShown_)
+        growToContents();
 }
 
 void TCatGroupForm::DeletesClick()

@@ -632,6 +632,13 @@ void MasterTableWindow::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
+void MasterTableWindow::growToContents()
+{
+    const QSize wanted = preferredSize().expandedTo(size());
+    if (wanted != size())
+        fitOnScreen(this, wanted);
+}
+
 void MasterTableWindow::fitGridColumns()
 {
     QHeaderView* header = grid_->horizontalHeader();

@@ -151,6 +151,9 @@ public:
     void showRecord();
 
 protected:
+    // A window that shows more than before (its grid instead of its boxes)
+    // grows to what it now wants, as far as the screen allows, re-centred.
+    void growToContents();
     // The save rules refused the record (and said why): a window may put the
     // focus where the fault is.
     virtual void saveRefused() {}

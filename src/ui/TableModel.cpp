@@ -11,6 +11,9 @@
 namespace
 {
 
+// Texts longer than this many characters get a tool tip.
+constexpr qsizetype kLongText = 24;
+
 // The shown text of a field, read through `values` (a record buffer or a
 // stored record: both have the same getters).
 template <typename Values>
@@ -212,6 +215,9 @@ QVariant TableModel::data(const QModelIndex& index, int role) const
         return isLogical(index.column()) ? QVariant() : QVariant(text);
     case Qt::EditRole:
         return text;
+    case Qt::ToolTipRole:
+        // A long text may be cut at the column's edge: the tip shows it whole.
+        return text.size() > kLongText ? QVariant(text) : QVariant();
     case Qt::CheckStateRole:
         if (isLogical(index.column()))
             return text == QStringLiteral("T") ? Qt::Checked : Qt::Unchecked;
