@@ -132,8 +132,7 @@ EntryDeskWidget::EntryDeskWidget(Tdmod& data, SessionSettings& session, Messages
             focusOn(focus);
         });
     });
-    connect(panel_, &EntryPanelWidget::ownerHelpClicked, this,
-            [this] { emit showHelp(QStringLiteral("ownerhelp.rtf")); });
+    connect(panel_, &EntryPanelWidget::ownerHelpClicked, this, [this] { emit showHelp(); });
     watchKeys();
 }
 

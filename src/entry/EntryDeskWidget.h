@@ -69,7 +69,8 @@ signals:
     // Browsing or editing: the main window swaps its buttons.
     void editingChanged(bool editing);
     void focusButton(EntryButton button);
-    void showHelp(const QString& fileName);
+    // "OwnerHelp ": the help on owners.
+    void showHelp();
 
 private:
     template <typename Step> void run(Step step);

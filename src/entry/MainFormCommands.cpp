@@ -12,6 +12,8 @@
 #include "setup/ShowDatesForm2.h"
 #include "storage/DataModule.h"
 #include "storage/SessionSettings.h"
+#include "ui/HelpText.h"
+#include "ui/HelpViewerWindow.h"
 
 namespace
 {
@@ -57,17 +59,53 @@ void openShow(MenuCommandContext& c)
     showState(c);
 }
 
+// A help item shows its text, titled with the item's caption.
+void showHelp(MenuCommandContext& c, MenuAction item, QStringView file)
+{
+    const MenuEntry* entry = findMenuEntry(item);
+    const QString caption = entry ? entry->caption.toString() : file.toString();
+    showHelpFile(c.data.root(), c.data.messages(), file, caption, &c.form);
+}
+
+// The owner database window: the main window is out of the way while it is
+// open (minimised, and so the owners window is no child of it, which the
+// window manager would minimise with it) and comes back as it was.
+void openOwners(MenuCommandContext& c)
+{
+    const Qt::WindowStates before = c.form.windowState();
+    c.form.setWindowState((before & ~Qt::WindowActive) | Qt::WindowMinimized);
+    struct Restore {
+        TMainForm& form;
+        Qt::WindowStates state;
+        ~Restore()
+        {
+            form.setWindowState(state & ~Qt::WindowMinimized);
+            form.activateWindow();
+        }
+    } restore{c.form, before};
+    openOwnersWindow(c.data, c.session.keyboard, nullptr);
+    // The owners window may have changed the owner the desk shows.
+    if (c.data.showOpen())
+        c.form.entryDesk()->refresh();
+}
+
+void openBreeds(MenuCommandContext& c)
+{
+    openBreedsWindow(c.data, &c.form);
+    if (c.data.showOpen())
+        c.form.entryDesk()->reloadBreeds();
+}
+
 constexpr MenuCommand kCommands[] = {
     {MenuAction::NewShow, newShow},
     {MenuAction::OpenShow, openShow},
     {MenuAction::CloseShow, closeShow},
     {MenuAction::ShowDates,
      [](MenuCommandContext& c) { openShowDatesWindow(c.data, &c.form, false); }},
-    {MenuAction::Owners,
-     [](MenuCommandContext& c) { openOwnersWindow(c.data, c.session.keyboard, &c.form); }},
+    {MenuAction::Owners, openOwners},
     {MenuAction::Judges,
      [](MenuCommandContext& c) { openJudgesWindow(c.data, c.session.keyboard, &c.form); }},
-    {MenuAction::Breeds, [](MenuCommandContext& c) { openBreedsWindow(c.data, &c.form); }},
+    {MenuAction::Breeds, openBreeds},
     {MenuAction::ClassesAndSortKeys,
      [](MenuCommandContext& c) { openClassesWindow(c.data, &c.form); }},
     {MenuAction::CatalogGroupings,
@@ -87,6 +125,24 @@ constexpr MenuCommand kCommands[] = {
     {MenuAction::OrderInputOrder, selectOrder<MenuAction::OrderInputOrder>},
     {MenuAction::HideDeletes, hideOrShowDeletes},
     {MenuAction::PackRemoveDeletes, [](MenuCommandContext& c) { c.form.entryDesk()->pack(); }},
+    {MenuAction::HowToStartShow,
+     [](MenuCommandContext& c) { showHelp(c, MenuAction::HowToStartShow, HelpText::startAShow); }},
+    {MenuAction::HowToAddOwnerNames,
+     [](MenuCommandContext& c) {
+         showHelp(c, MenuAction::HowToAddOwnerNames, HelpText::addOwnerNames);
+     }},
+    {MenuAction::HowToBackupOrTransfer,
+     [](MenuCommandContext& c) {
+         showHelp(c, MenuAction::HowToBackupOrTransfer, HelpText::backupOrTransfer);
+     }},
+    {MenuAction::HowToNewSecretary,
+     [](MenuCommandContext& c) {
+         showHelp(c, MenuAction::HowToNewSecretary, HelpText::newSecretary);
+     }},
+    {MenuAction::VersionHistory,
+     [](MenuCommandContext& c) {
+         showHelp(c, MenuAction::VersionHistory, HelpText::versionHistory);
+     }},
 };
 
 } // namespace
@@ -99,8 +155,13 @@ std::span<const MenuCommand> menuCommands()
 void connectMenuCommands(TMainForm& form, Tdmod& data, SessionSettings& session)
 {
     // The context lives as long as the window whose commands use it.
-    form.setEntryDesk(new EntryDeskWidget(data, session, data.messages(), &form));
+    auto* desk = new EntryDeskWidget(data, session, data.messages(), &form);
+    form.setEntryDesk(desk);
     auto* context = new MenuCommandContext{form, data, session};
+    // The "OwnerHelp " button beside the owner boxes.
+    QObject::connect(desk, &EntryDeskWidget::showHelp, &form, [context] {
+        showHelp(*context, MenuAction::HowToAddOwnerNames, HelpText::addOwnerNames);
+    });
     QObject::connect(&form, &QObject::destroyed, [context] { delete context; });
     form.setMenuStateSource([&data] { return MenuState::of(data); });
     for (const MenuCommand& command : menuCommands())

@@ -201,8 +201,10 @@ Result<int> createShow(Tdmod& data)
     for (int trial = 1; trial <= 2; ++trial) {
         for (const char* code : kOffered)
             editor.setOffered(trial, *ShowDatesClassBoxes::boxOf(QString::fromLatin1(code)), true);
-        editor.setObedienceEvent(trial, QStringLiteral("2027%1").arg(410 + trial, 6, 10, QLatin1Char('0')));
-        editor.setRallyEvent(trial, QStringLiteral("2027%1").arg(420 + trial, 6, 10, QLatin1Char('0')));
+        editor.setObedienceEvent(
+            trial, QStringLiteral("2027%1").arg(410 + trial, 6, 10, QLatin1Char('0')));
+        editor.setRallyEvent(trial,
+                             QStringLiteral("2027%1").arg(420 + trial, 6, 10, QLatin1Char('0')));
     }
     if (editor.save() != ShowDatesEditor::SaveResult::ShowCreated)
         return Result<int>::failure(QStringLiteral("The sample show could not be created"));
@@ -222,9 +224,9 @@ Done addReturningDogs(Tdmod& data, std::uint32_t seed, int show, int count)
     dbf::Table::create(ownersFile, TableSchemas::Owners().fields);
     dbf::Table::create(dogsFile, TableSchemas::Dogs().fields);
 
-    const std::optional<QString> firstId = data.NextOwnerId();
+    const Result<QString> firstId = data.NextOwnerId();
     if (!firstId)
-        return Done::failure(QStringLiteral("No owner IDs are left for the sample owners"));
+        return Done::failure(firstId.message());
     int nextId = TextRules::IdToInt(*firstId);
     const int ownerCount = std::max(1, count / 5);
     std::vector<SampleOwner> owners;

@@ -1,6 +1,9 @@
 #include "BreedForm.h"
 
+#include "masters/BreedSaveRules.h"
 #include "storage/DataModule.h"
+#include "ui/HelpText.h"
+#include "ui/HelpViewerWindow.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -18,8 +21,9 @@ const QString kDeleteCaption = QStringLiteral("Un&Delete");
 
 } // namespace
 
-TBreedForm::TBreedForm(dbf::Table& breeds, Messages& messages, QWidget* parent)
-    : MasterTableWindow(breeds, messages, parent)
+TBreedForm::TBreedForm(dbf::Table& breeds, Messages& messages, const DataRoot& root,
+                       QWidget* parent)
+    : MasterTableWindow(breeds, messages, parent), root_(root)
 {
     setObjectName(QStringLiteral("TBreedForm"));
     setWindowTitle(QStringLiteral("Breeds Database"));
@@ -53,10 +57,10 @@ TBreedForm::TBreedForm(dbf::Table& breeds, Messages& messages, QWidget* parent)
 
     model().setColumns({QStringLiteral("breed_name"), QStringLiteral("short_name")});
     model().setEditable(true);
-    grid()->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     setFirstField(grid());
 
-    QMenu* editMenu = new QMenu(QStringLiteral("Edit"), this);
+    // The Edit button is hidden, so its letter is free for the menu.
+    QMenu* editMenu = new QMenu(QStringLiteral("&Edit"), this);
     menuBar()->insertMenu(menuBar()->actions().constFirst(), editMenu);
     connect(editMenu->addAction(QStringLiteral("Edit Current Record")), &QAction::triggered, this,
             &TBreedForm::edit);
@@ -68,14 +72,20 @@ TBreedForm::TBreedForm(dbf::Table& breeds, Messages& messages, QWidget* parent)
     // One order only, so the Index menu and panel have nothing to offer.
     indexMenu()->menuAction()->setVisible(false);
     indexPanel()->hide();
+    nameFormatsAction_ =
+        addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("Name Formats"));
+    connect(nameFormatsAction_, &QAction::triggered, this, [this] {
+        showHelpFile(root_, this->messages(), HelpText::breedNameFormats,
+                     QStringLiteral("Name Formats"), this);
+    });
     packAction()->setText(QStringLiteral("Pack or Remove Deletes"));
     packAction()->setStatusTip(QStringLiteral("Use PACK to Permanently Remove Deletes"));
     browser().setRecordWidth(3);
+    browser().setSaveRules(std::make_unique<BreedSaveRules>());
 
     addOrder({QStringLiteral("Breed"), QStringLiteral("breedname"), QStringLiteral("Breed"),
               QStringLiteral("Breed")});
     startBrowsing(0);
-    resize(640, 520);
 }
 
 void TBreedForm::afterRecordShown()
@@ -89,6 +99,6 @@ void openBreedsWindow(Tdmod& data, QWidget* parent)
     data.OpenBreeds();
     if (!data.Breeds())
         return;
-    TBreedForm form(*data.Breeds(), data.messages(), parent);
+    TBreedForm form(*data.Breeds(), data.messages(), data.root(), parent);
     form.exec();
 }

@@ -3,7 +3,7 @@
 #include "masters/JlistForm.h"
 #include "masters/JudgLabelsForm.h"
 #include "masters/JudgeOrders.h"
-#include "masters/JudgeRenumbering.h"
+#include "masters/JudgeSaveRules.h"
 #include "masters/JudgesList.h"
 #include "storage/DataModule.h"
 
@@ -51,8 +51,10 @@ bool fitsPhoneMask(const QString& value)
 } // namespace
 
 Tjudgeform::Tjudgeform(Tdmod& data, const KeyboardSettings& keyboard, QWidget* parent)
-    : MasterTableWindow(*data.Judges(), data.messages(), parent), data_(data)
+    : MasterTableWindow(*data.Judges(), data.messages(), parent), data_(data),
+      rules_(new JudgeSaveRules(data))
 {
+    browser().setSaveRules(std::unique_ptr<MasterSaveRules>(rules_));
     setWindowTitle(QStringLiteral("Judges Data Base"));
     setKeyboardSettings(keyboard);
     browser().setIndexPrefix(QStringLiteral("Current Index is "));
@@ -69,7 +71,7 @@ Tjudgeform::Tjudgeform(Tdmod& data, const KeyboardSettings& keyboard, QWidget* p
 
     auto* grid = new QGridLayout(dataPanel());
     grid->setContentsMargins(0, 0, 0, 0);
-    QLineEdit* number = addBox(QStringLiteral("judgenum"), QStringLiteral("Pgm Judge #"), 0, 0);
+    addBox(QStringLiteral("judgenum"), QStringLiteral("Pgm Judge #"), 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("(Auto Assigned)")), 1, 1);
     addBox(QStringLiteral("nurjudgeid"), QStringLiteral("NUR Judge #"), 0, 1);
     addBox(QStringLiteral("first"), QStringLiteral("First Name"), 2, 0);
@@ -85,8 +87,7 @@ Tjudgeform::Tjudgeform(Tdmod& data, const KeyboardSettings& keyboard, QWidget* p
     addBox(QStringLiteral("email"), QStringLiteral("E-Mail"), 7, 1);
     addBox(QStringLiteral("notes"), QStringLiteral("Notes"), 8, 0);
     // The number changes only through "Modify Judge Number".
-    number->setReadOnly(true);
-    number->setEnabled(false);
+    showNumberBox();
     for (const QString& field : {QStringLiteral("state"), QStringLiteral("zip")})
         box(field)->setValidator(new UpperCase(box(field)));
     for (const QString& field :
@@ -101,7 +102,9 @@ Tjudgeform::Tjudgeform(Tdmod& data, const KeyboardSettings& keyboard, QWidget* p
     for (const JudgeOrder& order : JudgeOrders::all())
         addOrder({order.menuText, order.tag, order.statusName, order.findName});
 
-    auto* file = new QMenu(QStringLiteral("&File"), this);
+    // Alt+F is the Find button's, from anywhere in the window; the menu
+    // takes the L of File.
+    auto* file = new QMenu(QStringLiteral("Fi&le"), this);
     menuBar()->insertMenu(indexMenu()->menuAction(), file);
     connect(file->addAction(QStringLiteral("Exit")), &QAction::triggered, this, &Tjudgeform::close);
     auto* reports = new QMenu(QStringLiteral("&Reports"), this);
@@ -143,92 +146,60 @@ void Tjudgeform::showEvent(QShowEvent* event)
 
 void Tjudgeform::afterRecordShown()
 {
-    if (browser().editing())
+    showNumberBox();
+    const bool adding = table().state() == dbf::Table::State::Insert;
+    if (browser().editing() && !adding)
         return;
     for (const QString& field : kPhoneFields) {
         QLineEdit* phone = box(field);
-        const QString value = TableModel::fieldText(table(), field);
         // Changing the mask is no typing: it must not start an edit.
         const QSignalBlocker quiet(phone);
+        if (adding) {
+            // A new judge's numbers are typed into the mask.
+            if (phone->inputMask() != kPhoneMask)
+                phone->setInputMask(kPhoneMask);
+            continue;
+        }
+        const QString value = TableModel::fieldText(table(), field);
         phone->setInputMask(fitsPhoneMask(value) ? kPhoneMask : QString());
         phone->setText(value);
     }
 }
 
-void Tjudgeform::addDefaults()
+bool Tjudgeform::modifyingNumber() const
 {
-    // Without a number (all 99999 are used, and the secretary was told) there
-    // is no new record.
-    const std::optional<QString> number = data_.NextJudgeNumber();
-    if (!number) {
-        table().cancel();
-        return;
-    }
-    table().setText("judgenum", number->toStdString());
-    for (const QString& field : kPhoneFields) {
-        const QSignalBlocker quiet(box(field));
-        box(field)->setInputMask(kPhoneMask);
-    }
+    return rules_->renumbering();
 }
 
-bool Tjudgeform::validateSave()
+void Tjudgeform::showNumberBox()
 {
-    // An empty masked box reads as its dashes alone.
-    for (const QString& field : kPhoneFields)
-        if (QString::fromStdString(table().text(field.toStdString()))
-                .remove(u'-')
-                .trimmed()
-                .isEmpty())
-            table().setText(field.toStdString(), "");
-    if (renumbering_) {
-        QString why;
-        if (!renumbering_->prepare(box(QStringLiteral("judgenum"))->text(), &why)) {
-            messages().inform(why);
-            box(QStringLiteral("judgenum"))->setFocus();
-            return false;
-        }
-        table().setText("judgenum", renumbering_->newNumber().toStdString());
-    }
-    return true;
-}
-
-void Tjudgeform::afterSave()
-{
-    if (!renumbering_)
-        return;
-    const JudgeRenumbering::Carried carried = renumbering_->carry();
-    endNumberChange();
-    if (!carried.problems.isEmpty())
-        messages().error(carried.problems);
-}
-
-void Tjudgeform::afterCancel()
-{
-    endNumberChange();
-}
-
-void Tjudgeform::endNumberChange()
-{
-    renumbering_.reset();
     QLineEdit* number = box(QStringLiteral("judgenum"));
-    number->setReadOnly(true);
-    number->setEnabled(false);
+    number->setReadOnly(!modifyingNumber());
+    number->setEnabled(modifyingNumber());
+}
+
+void Tjudgeform::saveRefused()
+{
+    if (!modifyingNumber())
+        return;
+    box(QStringLiteral("judgenum"))->setFocus();
+    box(QStringLiteral("judgenum"))->selectAll();
 }
 
 void Tjudgeform::modifyJudgeNumber()
 {
     if (!readyToWalk() || table().isEmpty())
         return;
-    // Made while browsing: it walks the table to note the other judges' numbers.
-    renumbering_ = std::make_unique<JudgeRenumbering>(data_);
-    QLineEdit* number = box(QStringLiteral("judgenum"));
-    number->setReadOnly(false);
-    number->setEnabled(true);
+    // Begun while browsing: it walks the table to note the other judges' numbers.
+    rules_->beginRenumbering();
+    showNumberBox();
     edit();
     if (!browser().editing()) {
-        endNumberChange();
+        browser().cancel();
+        showNumberBox();
         return;
     }
+    QLineEdit* number = box(QStringLiteral("judgenum"));
     number->setFocus();
     number->selectAll();
 }

@@ -4,9 +4,7 @@
 
 #include <QHash>
 
-#include <memory>
-
-class JudgeRenumbering;
+class JudgeSaveRules;
 class QLineEdit;
 class Tdmod;
 
@@ -26,7 +24,7 @@ public:
     QAction* modifyNumberAction() const { return modifyNumberAction_; }
     QAction* listAction() const { return listAction_; }
     QAction* labelsAction() const { return labelsAction_; }
-    bool modifyingNumber() const { return renumbering_ != nullptr; }
+    bool modifyingNumber() const;
 
     // "Modify Judge Number": the number box opens for typing in edit mode.
     void modifyJudgeNumber();
@@ -36,10 +34,7 @@ public:
     void showLabels();
 
 protected:
-    void addDefaults() override;
-    bool validateSave() override;
-    void afterSave() override;
-    void afterCancel() override;
+    void saveRefused() override;
     void afterRecordShown() override;
     void closeWhileEditing() override;
     void showEvent(QShowEvent* event) override;
@@ -48,14 +43,15 @@ private:
     QLineEdit* addBox(const QString& field, const QString& caption, int row, int column);
     // The list and the labels walk the table; an edit is saved first.
     bool readyToWalk();
-    void endNumberChange();
+    // The number box opens for typing only while the number is being changed.
+    void showNumberBox();
 
     Tdmod& data_;
     QHash<QString, QLineEdit*> boxes_;
     QAction* modifyNumberAction_;
     QAction* listAction_;
     QAction* labelsAction_;
-    std::unique_ptr<JudgeRenumbering> renumbering_;
+    JudgeSaveRules* rules_;
 };
 
 // Opens the judges window modally from the main menu (Databases, Judges).

@@ -3,6 +3,7 @@
 #include "dbf/Error.h"
 #include "dbf/Table.h"
 #include "storage/DataModule.h"
+#include "storage/RecordValues.h"
 #include "storage/TextRules.h"
 
 #include <QDir>
@@ -24,7 +25,7 @@ namespace
 
 template <typename Values> QString text(const Values& values, const char* field)
 {
-    return QString::fromStdString(values.text(field)).trimmed();
+    return RecordValues::text(values, field).trimmed();
 }
 
 bool sameFile(const QString& path, const dbf::Table* table)
@@ -95,20 +96,18 @@ std::optional<QString> JudgeRenumbering::refusal(const QString& typed) const
     return std::nullopt;
 }
 
-bool JudgeRenumbering::prepare(const QString& typed, QString* why)
+Done JudgeRenumbering::prepare(const QString& typed)
 {
     release();
-    if (const auto refused = refusal(typed)) {
-        *why = *refused;
-        return false;
-    }
+    if (const auto refused = refusal(typed))
+        return Done::failure(*refused);
     const int oldValue = TextRules::IdToInt(oldNumber_);
     const int newValue = typed.trimmed().toInt();
     newNumber_ = TextRules::ZeroPad(newValue, 5);
     // The assignments follow the number only when it leaves the table: were
     // another judge to hold it too, they would name that judge still.
     if (oldValue == 0 || oldValue == newValue || others_.contains(oldValue))
-        return true;
+        return Done::success();
 
     static const QRegularExpression showFolder(QStringLiteral("^cat(\\d{5})$"),
                                                QRegularExpression::CaseInsensitiveOption);
@@ -135,12 +134,11 @@ bool JudgeRenumbering::prepare(const QString& typed, QString* why)
         }
     } catch (const dbf::Error& e) {
         release();
-        *why = "The judge number was not changed: the judge assignments of every show must "
-               "change with it, and one of them cannot be opened.;" +
-               QString::fromStdString(e.what());
-        return false;
+        return Done::failure("The judge number was not changed: the judge assignments of every "
+                             "show must change with it, and one of them cannot be opened.;" +
+                             QString::fromStdString(e.what()));
     }
-    return true;
+    return Done::success();
 }
 
 JudgeRenumbering::Carried JudgeRenumbering::carry()
@@ -169,8 +167,10 @@ void JudgeRenumbering::release()
 JudgeRenumbering::Outcome JudgeRenumbering::apply(const QString& typed)
 {
     Outcome outcome;
-    if (!prepare(typed, &outcome.message))
+    if (const Done prepared = prepare(typed); !prepared) {
+        outcome.message = prepared.message();
         return outcome;
+    }
     dbf::Table& judges = *data_.Judges();
     try {
         if (judges.state() == dbf::Table::State::Browse)

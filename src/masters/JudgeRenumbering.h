@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/Result.h"
+
 #include <QHash>
 #include <QString>
 
@@ -42,9 +44,9 @@ public:
     std::optional<QString> refusal(const QString& typed) const;
 
     // Checks the typed number and opens the assignment tables the change
-    // must rewrite. False, with the reason for the secretary in `why`, when
-    // the number is refused or a table cannot be opened; nothing is changed.
-    bool prepare(const QString& typed, QString* why);
+    // must rewrite. A failure, with the reason for the secretary, when the
+    // number is refused or a table cannot be opened; nothing is changed.
+    Done prepare(const QString& typed);
     // The prepared number in five digits.
     const QString& newNumber() const { return newNumber_; }
 

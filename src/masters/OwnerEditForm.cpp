@@ -56,6 +56,10 @@ TOwnerEditForm::TOwnerEditForm(Tdmod& data, SessionSettings& session, QWidget* p
     layout->addWidget(fields_);
     layout->addLayout(buttons);
 
+    // Wide enough for an address and an e-mail address; the size is known
+    // before the window is placed, so that a window never saved is centred.
+    fields_->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
+    resize(sizeHint());
     restoreWindowGeometry(this, data_.preferences(), kWindowClass);
 }
 

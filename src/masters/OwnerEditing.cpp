@@ -1,8 +1,8 @@
 #include "masters/OwnerEditing.h"
 
 #include "masters/OwnerRules.h"
-#include "masters/OwnerTasks.h"
 #include "storage/DataModule.h"
+#include "storage/RecordValues.h"
 
 #include "dbf/Error.h"
 
@@ -14,15 +14,16 @@ std::optional<OwnerEditing::Focus> OwnerEditing::begin()
 {
     data_.OpenOwners();
     dbf::Table& owners = *data_.Owners();
+    browser_.emplace(owners, data_.messages());
+    browser_->setSaveRules(std::make_unique<OwnerSaveRules>(data_));
     if (!handOver_.adding) {
-        if (owners.isEmpty()) {
+        if (!browser_->startEdit()) {
             data_.messages().error(QStringLiteral("There is no owner to edit."));
             return std::nullopt;
         }
-        owners.edit();
         return Focus::FirstName;
     }
-    if (!OwnerTasks::startNewOwner(data_))
+    if (!browser_->startAdd())
         return std::nullopt;
     const OwnerRules::TypedName name = OwnerRules::splitTypedName(handOver_.typedName);
     owners.setText("last", name.last.toStdString());
@@ -32,15 +33,16 @@ std::optional<OwnerEditing::Focus> OwnerEditing::begin()
 
 bool OwnerEditing::save()
 {
-    dbf::Table& owners = *data_.Owners();
+    if (!browser_)
+        return false;
     try {
-        OwnerRules::tidyRecord(owners);
-        owners.post();
+        if (browser_->save() == SaveOutcome::Refused)
+            return false;
     } catch (const dbf::Error& e) {
         data_.messages().error(QString::fromStdString(e.what()));
         return false;
     }
-    handOver_.ownerId = QString::fromStdString(owners.text("owner_id"));
+    handOver_.ownerId = RecordValues::text(browser_->table(), "owner_id");
     handOver_.adding = false;
     handOver_.saved = true;
     return true;
@@ -50,6 +52,7 @@ void OwnerEditing::cancel()
 {
     if (handOver_.adding)
         handOver_.ownerId.clear();
-    data_.Owners()->cancel();
+    if (browser_)
+        browser_->cancel();
     handOver_.saved = false;
 }

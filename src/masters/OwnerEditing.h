@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/MasterTableBrowser.h"
+
 #include <QString>
 
 #include <optional>
@@ -16,8 +18,9 @@ struct OwnerHandOver {
 };
 
 // The owner dialog's work on the owners table, apart from its window: it
-// starts the new or edited record, saves it as a post (so it gets today's
-// date in `modified` and reaches the disk at once) and fills in the hand-over.
+// starts the new or edited record and saves it under the owners table's save
+// rules, as the owner database window does, as a post (so it gets today's
+// date in `modified` and reaches the disk at once), and fills in the hand-over.
 class OwnerEditing
 {
 public:
@@ -39,4 +42,6 @@ public:
 private:
     Tdmod& data_;
     OwnerHandOver& handOver_;
+    // Made by begin(), over the owners table as it is open then.
+    std::optional<MasterTableBrowser> browser_;
 };

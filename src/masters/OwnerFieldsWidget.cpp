@@ -4,6 +4,7 @@
 #include "ui/TableModel.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QValidator>
 
@@ -45,8 +46,6 @@ private:
 
 OwnerFieldsWidget::OwnerFieldsWidget(Use use, QWidget* parent) : QWidget(parent), use_(use)
 {
-    auto* form = new QFormLayout(this);
-    form->setContentsMargins(0, 0, 0, 0);
     const bool window = use == Use::Window;
     addBox(QStringLiteral("owner_id"), QStringLiteral("Owner ID"), 5);
     addBox(QStringLiteral("first"), QStringLiteral("First Name"), 25);
@@ -64,8 +63,18 @@ OwnerFieldsWidget::OwnerFieldsWidget(Use use, QWidget* parent) : QWidget(parent)
         addBox(QStringLiteral("notes"), QStringLiteral("Notes"), 50);
         addBox(QStringLiteral("modified"), QStringLiteral("Added/Modified"), 8);
     }
-    for (const Box& b : std::as_const(boxes_))
+    // The window sets the address beside the numbers, so that its grid of
+    // owners keeps room below them; the dialog is one column.
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(0, 0, 0, 0);
+    QFormLayout* form = nullptr;
+    for (const Box& b : std::as_const(boxes_)) {
+        if (!form || (window && b.field == QStringLiteral("phone"))) {
+            form = new QFormLayout;
+            columns->addLayout(form, 1);
+        }
         form->addRow(b.edit->accessibleName(), b.edit);
+    }
 
     for (const char* field : {"owner_id", "modified"}) {
         if (QLineEdit* readOnly = box(QString::fromLatin1(field))) {

@@ -55,23 +55,13 @@ TOwnerForm::TOwnerForm(Tdmod& data, const KeyboardSettings& keyboard, QWidget* p
             [this] { showLabels(OwnerLabelMode::SnailMail); });
 
     offerRemoveAll(OwnerTasks::kRemoveAllQuestion);
+    browser().setSaveRules(std::make_unique<OwnerSaveRules>(data_));
     startBrowsing(0);
 }
 
 QAction* TOwnerForm::labelsAction(OwnerLabelMode mode) const
 {
     return mode == OwnerLabelMode::All ? allLabelsAction_ : snailMailLabelsAction_;
-}
-
-void TOwnerForm::addDefaults()
-{
-    OwnerTasks::startNewOwner(data_);
-}
-
-bool TOwnerForm::validateSave()
-{
-    OwnerRules::tidyRecord(table());
-    return true;
 }
 
 void TOwnerForm::removeAllRecords()

@@ -26,8 +26,6 @@ public:
     void showLabels(OwnerLabelMode mode);
 
 protected:
-    void addDefaults() override;
-    bool validateSave() override;
     void removeAllRecords() override;
     void afterRecordShown() override;
 

@@ -1,5 +1,8 @@
 #include "masters/OwnerRules.h"
 
+#include "storage/DataModule.h"
+#include "storage/RecordValues.h"
+
 #include "dbf/Table.h"
 
 #include <algorithm>
@@ -76,7 +79,7 @@ QString countryOnLeaving(const QString& typed)
 void tidyRecord(dbf::Table& owner)
 {
     const auto apply = [&owner](const char* field, const auto& rule) {
-        owner.setText(field, rule(QString::fromStdString(owner.text(field))).toStdString());
+        owner.setText(field, rule(RecordValues::text(owner, field)).toStdString());
     };
     apply("state", stateOnLeaving);
     apply("country", countryOnLeaving);
@@ -101,3 +104,18 @@ TypedName splitTypedName(const QString& typed)
 }
 
 } // namespace OwnerRules
+
+Done OwnerSaveRules::startRecord(dbf::Table& owners)
+{
+    const Result<QString> id = data_.NextOwnerId();
+    if (!id)
+        return Done::failure(id.message());
+    owners.setText("owner_id", id->toStdString());
+    return Done::success();
+}
+
+Done OwnerSaveRules::prepareSave(dbf::Table& owners)
+{
+    OwnerRules::tidyRecord(owners);
+    return Done::success();
+}

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+class Tdmod;
 namespace dbf
 {
 class Table;
@@ -49,3 +50,18 @@ struct TypedName {
 TypedName splitTypedName(const QString& typed);
 
 } // namespace OwnerRules
+
+// The save rules of the owners table, the same for the owner database window
+// and the owner dialog: a new owner takes the next free owner ID (the highest
+// ever used, by an owner or by a dog of a packed owner, plus one), and every
+// save first tidies the State, Country and phone fields (tidyRecord).
+class OwnerSaveRules : public MasterSaveRules
+{
+public:
+    explicit OwnerSaveRules(Tdmod& data) : data_(data) {}
+    Done startRecord(dbf::Table& owners) override;
+    Done prepareSave(dbf::Table& owners) override;
+
+private:
+    Tdmod& data_;
+};

@@ -5,19 +5,6 @@
 namespace OwnerTasks
 {
 
-std::optional<QString> startNewOwner(Tdmod& data)
-{
-    const std::optional<QString> id = data.NextOwnerId();
-    dbf::Table& owners = *data.Owners();
-    if (!id) {
-        owners.cancel();
-        return std::nullopt;
-    }
-    owners.append();
-    owners.setText("owner_id", id->toStdString());
-    return id;
-}
-
 void removeAllOwners(Tdmod& data)
 {
     MessageRequest dogMaster;

@@ -1,5 +1,6 @@
 #include "setup/CatGroupForm.h"
 
+#include "setup/CatGroupSave.h"
 #include "setup/CatGrpListForm.h"
 #include "storage/DataModule.h"
 
@@ -84,7 +85,8 @@ TCatGroupForm::TCatGroupForm(Tdmod& data, QWidget* parent)
     connect(fileMenu->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
             &QDialog::close);
     menuBar()->insertMenu(before, fileMenu);
-    findAction_ = new QAction(QStringLiteral("F&ind"), menuBar());
+    // Alt+I is the Index menu's, Alt+F the File menu's.
+    findAction_ = new QAction(QStringLiteral("Fi&nd"), menuBar());
     connect(findAction_, &QAction::triggered, this, &MasterTableWindow::find);
     menuBar()->insertAction(before, findAction_);
     auto* viewMenu = new QMenu(QStringLiteral("&View"), menuBar());
@@ -109,8 +111,8 @@ TCatGroupForm::TCatGroupForm(Tdmod& data, QWidget* parent)
     addOrder({QStringLiteral("Section && Code"), CatGroupListing::tag(CatGroupListing::Kind::Codes),
               QStringLiteral("Section + Code"), QStringLiteral("Section")});
     browser().setFindPadding(20);
+    browser().setSaveRules(std::make_unique<CatGroupSaveRules>());
     model().setEditable(true);
-    resize(760, 520);
     showView();
     startBrowsing(kGroupOrder);
     table().first();
@@ -141,6 +143,8 @@ void TCatGroupForm::GridClick()
     gridShown_ = !gridShown_;
     showView();
     refreshAll();
+    if (gridShown_)
+        growToContents();
 }
 
 void TCatGroupForm::DeletesClick()

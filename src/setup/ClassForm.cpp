@@ -4,16 +4,13 @@
 #include "setup/ClassTableOrders.h"
 #include "setup/ClassTableSave.h"
 #include "storage/DataModule.h"
+#include "ui/HelpText.h"
+#include "ui/HelpViewerWindow.h"
 
-#include "dbf/Error.h"
-
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 TClassForm::TClassForm(Tdmod& data, QWidget* parent)
@@ -21,7 +18,8 @@ TClassForm::TClassForm(Tdmod& data, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Currently Defined Classes "));
 
-    auto* fileMenu = new QMenu(QStringLiteral("&File"), menuBar());
+    // Alt+F is the Find button's; the menu takes the L of File.
+    auto* fileMenu = new QMenu(QStringLiteral("Fi&le"), menuBar());
     exitAction_ = fileMenu->addAction(QStringLiteral("E&xit"));
     connect(exitAction_, &QAction::triggered, this, &QDialog::close);
     menuBar()->insertMenu(indexMenu()->menuAction(), fileMenu);
@@ -53,10 +51,10 @@ TClassForm::TClassForm(Tdmod& data, QWidget* parent)
     connect(findButton(), &QPushButton::clicked, this, &TClassForm::FindButtonClick);
 
     browser().setRecordWidth(4);
+    browser().setSaveRules(std::make_unique<ClassTableSave::Rules>());
     model().setEditable(true);
     for (const ClassTableOrder& order : ClassTableOrders::all())
         addOrder({order.menuCaption, order.tag, order.statusName, order.findName});
-    resize(900, 560);
     startBrowsing(0);
     table().first();
     showRecord();
@@ -88,26 +86,7 @@ void TClassForm::SectionsByCurrentIndexClick()
 
 void TClassForm::ClassKeysClick()
 {
-    const QString file = DataRoot::locate(data_.root().help(), QStringLiteral("classkeys.rtf"));
-    if (!QFileInfo::exists(file)) {
-        messages().error(QStringLiteral("The help file ") + file + QStringLiteral(" is missing."));
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
-}
-
-bool TClassForm::validateSave()
-{
-    std::optional<QString> refusal;
-    try {
-        refusal = ClassTableSave::prepare(table());
-    } catch (const dbf::Error& e) {
-        messages().error(QString::fromStdString(e.what()));
-        return false;
-    }
-    if (refusal)
-        messages().inform(*refusal);
-    return !refusal;
+    showHelpFile(data_.root(), messages(), HelpText::classKeys, QStringLiteral("Class Keys"), this);
 }
 
 void TClassForm::afterRecordShown()

@@ -22,7 +22,6 @@ public:
     void SectionsByCurrentIndexClick();
 
 protected:
-    bool validateSave() override;
     void afterRecordShown() override;
 
 private:

@@ -86,4 +86,10 @@ std::optional<QString> save(dbf::Table& classes)
     return reason;
 }
 
+Done Rules::prepareSave(dbf::Table& classes)
+{
+    const std::optional<QString> reason = prepare(classes);
+    return reason ? Done::failure(*reason) : Done::success();
+}
+
 } // namespace ClassTableSave

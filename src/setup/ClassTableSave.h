@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/MasterTableBrowser.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -33,5 +35,12 @@ std::optional<QString> prepare(dbf::Table& classes);
 
 // prepare(), then the post when the record was not refused.
 std::optional<QString> save(dbf::Table& classes);
+
+// The class table editor's save rules: prepare() before every post.
+class Rules : public MasterSaveRules
+{
+public:
+    Done prepareSave(dbf::Table& classes) override;
+};
 
 } // namespace ClassTableSave

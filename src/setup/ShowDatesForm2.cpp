@@ -2,6 +2,8 @@
 
 #include "storage/DataModule.h"
 #include "storage/TextRules.h"
+#include "ui/RecordNavigatorWidget.h"
+#include "ui/SavedGeometryWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,7 +19,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -72,12 +73,15 @@ TShowDatesForm2::TShowDatesForm2(Tdmod& data, bool newShow, QWidget* parent)
         connectTrialPage(t);
     }
 
+    // Two panels, each in its own sunken frame: the record and the order.
     auto* statusBar = new QStatusBar;
     statusBar->setSizeGripEnabled(false);
     recordStatus_ = new QLabel;
     recordStatus_->setObjectName(QStringLiteral("recordStatus"));
     indexStatus_ = new QLabel;
     indexStatus_->setObjectName(QStringLiteral("indexStatus"));
+    for (QLabel* panel : {recordStatus_, indexStatus_})
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar->addWidget(recordStatus_);
     statusBar->addWidget(indexStatus_, 1);
 
@@ -166,9 +170,13 @@ QWidget* TShowDatesForm2::buildTrialPage(int trial)
         layout->addLayout(eventRow);
         layout->addWidget(page.boxes[firstBox]);
         auto* box = new QGroupBox(group);
-        auto* inside = new QVBoxLayout(box);
-        for (int k = firstBox + 1; k < endBox; ++k)
-            inside->addWidget(page.boxes[k]);
+        auto* inside = new QGridLayout(box);
+        // The twelve obedience classes stand in two columns, so that the
+        // window fits a screen 768 pixels high; the five rally ones in one.
+        const int count = endBox - firstBox - 1;
+        const int rows = count > 6 ? (count + 1) / 2 : count;
+        for (int k = 0; k < count; ++k)
+            inside->addWidget(page.boxes[firstBox + 1 + k], k % rows, k / rows);
         layout->addWidget(box);
         layout->addStretch(1);
         return layout;
@@ -213,27 +221,16 @@ void TShowDatesForm2::connectTrialPage(int trial)
 
 QWidget* TShowDatesForm2::buildButtons()
 {
-    navigator_ = new QWidget;
+    navigator_ = new RecordNavigatorWidget;
     navigator_->setObjectName(QStringLiteral("navigator"));
-    auto* navigatorLayout = new QHBoxLayout(navigator_);
-    navigatorLayout->setContentsMargins(0, 0, 0, 0);
-    const std::array<std::pair<Qt::ArrowType, QString>, 4> arrows{{
-        {Qt::UpArrow, QStringLiteral("First record")},
-        {Qt::LeftArrow, QStringLiteral("Prior record")},
-        {Qt::RightArrow, QStringLiteral("Next record")},
-        {Qt::DownArrow, QStringLiteral("Last record")},
-    }};
-    const std::array<ShowDatesEditor::Move, 4> moves{
-        ShowDatesEditor::Move::First, ShowDatesEditor::Move::Prior, ShowDatesEditor::Move::Next,
-        ShowDatesEditor::Move::Last};
-    for (std::size_t i = 0; i < arrows.size(); ++i) {
-        auto* button = new QToolButton;
-        button->setArrowType(arrows[i].first);
-        button->setToolTip(arrows[i].second);
-        navigatorLayout->addWidget(button);
-        navigatorButtons_[i] = button;
-        connect(button, &QToolButton::clicked, this, [this, move = moves[i]] { this->move(move); });
-    }
+    connect(navigator_, &RecordNavigatorWidget::firstClicked, this,
+            [this] { move(ShowDatesEditor::Move::First); });
+    connect(navigator_, &RecordNavigatorWidget::priorClicked, this,
+            [this] { move(ShowDatesEditor::Move::Prior); });
+    connect(navigator_, &RecordNavigatorWidget::nextClicked, this,
+            [this] { move(ShowDatesEditor::Move::Next); });
+    connect(navigator_, &RecordNavigatorWidget::lastClicked, this,
+            [this] { move(ShowDatesEditor::Move::Last); });
 
     editButton_ = new QPushButton(QStringLiteral("&Edit"));
     saveButton_ = new QPushButton(QStringLiteral("&Save"));
@@ -259,6 +256,9 @@ QWidget* TShowDatesForm2::buildButtons()
         editor_.specifyClasses();
         refresh();
         tabs_->setCurrentIndex(0);
+        // The trial tabs make the window several times taller: it grows
+        // round its centre and stays whole on the screen.
+        fitOnScreen(this, sizeHint());
     });
 
     auto* buttons = new QWidget;
@@ -319,6 +319,7 @@ void TShowDatesForm2::refresh()
     specifyButton_->setEnabled(editor_.canSpecify());
 
     recordStatus_->setText(editor_.recordStatus());
+    recordStatus_->setVisible(!recordStatus_->text().isEmpty());
     indexStatus_->setText(ShowDatesEditor::indexStatus());
 }
 
@@ -407,6 +408,15 @@ void TShowDatesForm2::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     closeWindow();
+}
+
+void TShowDatesForm2::showEvent(QShowEvent* event)
+{
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        fitOnScreen(this, sizeHint());
+    }
+    QDialog::showEvent(event);
 }
 
 void TShowDatesForm2::move(ShowDatesEditor::Move move)

@@ -13,8 +13,8 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
-class QToolButton;
 class QWidget;
+class RecordNavigatorWidget;
 
 // "Show Dates And Classes Offered": creates a show (new-show mode) or edits the
 // dates and offered classes of the shows already made (edit mode). It only
@@ -35,6 +35,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct TrialPage {
@@ -58,14 +59,14 @@ private:
 
     ShowDatesEditor editor_;
     bool ready_ = true;
+    bool shownBefore_ = false;
 
     QLineEdit* showNumber_ = nullptr;
     QLineEdit* firstDate_ = nullptr;
     QSpinBox* trials_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::array<TrialPage, ClassCodes::maxTrials> pages_;
-    QWidget* navigator_ = nullptr;
-    std::array<QToolButton*, 4> navigatorButtons_{};
+    RecordNavigatorWidget* navigator_ = nullptr;
     QPushButton* editButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;

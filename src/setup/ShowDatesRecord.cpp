@@ -11,9 +11,6 @@
 namespace
 {
 
-const QString kDateBoxFormat = QStringLiteral("MM/dd/yyyy");
-
-
 std::string trialField(int trial, const char* rest)
 {
     return "t" + std::to_string(trial) + rest;
@@ -53,8 +50,8 @@ ShowDatesRecord ShowDatesRecord::read(const dbf::Table& showDates, QString* faul
     for (int t = 1; t <= ClassCodes::maxTrials; ++t) {
         Trial& trial = record.of(t);
         trial.date = RecordValues::toOptionalQDate(showDates.date(trialField(t, "_date")));
-        trial.obedienceEvent = QString::fromStdString(showDates.text(trialField(t, "_o_evnum")));
-        trial.rallyEvent = QString::fromStdString(showDates.text(trialField(t, "_r_evnum")));
+        trial.obedienceEvent = RecordValues::text(showDates, trialField(t, "_o_evnum"));
+        trial.rallyEvent = RecordValues::text(showDates, trialField(t, "_r_evnum"));
         for (int box = 0; box < ShowDatesClassBoxes::kCount; ++box)
             trial.offered[box] = showDates.logical(flagField(t, box));
     }
@@ -78,13 +75,11 @@ void ShowDatesRecord::write(dbf::Table& showDates) const
 
 QString dateBoxText(const std::optional<QDate>& date)
 {
-    return date && date->isValid() ? date->toString(kDateBoxFormat) : QString();
+    return RecordValues::dateText(RecordValues::toOptionalDate(date));
 }
 
 std::optional<QDate> dateFromBoxText(const QString& text)
 {
-    const QDate date = QDate::fromString(text.trimmed(), kDateBoxFormat);
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
+    const QDate date = RecordValues::fromDateText(text);
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }

@@ -18,16 +18,9 @@ namespace
 
 constexpr int kShowRecordLength = 519;
 
-dbf::Date today()
-{
-    const QDate d = QDate::currentDate();
-    return dbf::Date{std::chrono::year(d.year()), std::chrono::month(d.month()),
-                     std::chrono::day(d.day())};
-}
-
 void stampModified(dbf::Table& table)
 {
-    table.setDate("modified", today());
+    table.setDate("modified", RecordValues::toDate(QDate::currentDate()));
 }
 
 void makeFolder(const QString& path, const QString& failure)

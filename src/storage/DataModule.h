@@ -3,6 +3,7 @@
 #include "DataRoot.h"
 #include "Messages.h"
 #include "Preferences.h"
+#include "Result.h"
 
 #include "dbf/Table.h"
 
@@ -141,9 +142,9 @@ public:
     QString OwnerEmail(const QString& ownerId);
     QString BreedShortName(const QString& breed);
     // The next owner ID and judge number: the highest in use plus one, five
-    // digits. Nothing (after a message) when the next would pass 99999.
-    std::optional<QString> NextOwnerId();
-    std::optional<QString> NextJudgeNumber();
+    // digits; or, when the next would pass 99999, the message that says so.
+    Result<QString> NextOwnerId();
+    Result<QString> NextJudgeNumber();
     QString DogTitledName(std::uint32_t recno);
     QString JuniorIdForArmband(const QString& armband);
 
@@ -185,7 +186,7 @@ private:
     void inform(const QString& text);
     QString findInClasses(const char* tag, const QString& key, const char* field,
                           const QString& missingText, const QString& fallback);
-    std::optional<QString> nextNumber(const std::vector<const dbf::Table*>& tables,
+    static Result<QString> nextNumber(const std::vector<const dbf::Table*>& tables,
                                       const char* field, const QString& what);
     QString judgeName(const QString& key);
     bool anyFlag(int first, int last);

@@ -238,23 +238,21 @@ QString Tdmod::BreedShortName(const QString& breed)
 }
 
 // The highest number over every record, deleted ones included, plus one.
-std::optional<QString> Tdmod::nextNumber(const std::vector<const dbf::Table*>& tables,
-                                         const char* field, const QString& what)
+Result<QString> Tdmod::nextNumber(const std::vector<const dbf::Table*>& tables, const char* field,
+                                  const QString& what)
 {
     int highest = 0;
     for (const dbf::Table* t : tables) {
         for (std::uint32_t r = 1; r <= t->recordCount(); ++r)
             highest = std::max(highest, TextRules::IdToInt(text(t->record(r), field)));
     }
-    if (highest >= TextRules::kLargestId) {
-        messages_.error("Cannot create a new " + what + ": " + what +
-                        "s are five digits and 99999 is already in use.");
-        return std::nullopt;
-    }
+    if (highest >= TextRules::kLargestId)
+        return Result<QString>::failure("Cannot create a new " + what + ": " + what +
+                                        "s are five digits and 99999 is already in use.");
     return TextRules::ZeroPad(highest + 1, 5);
 }
 
-std::optional<QString> Tdmod::NextOwnerId()
+Result<QString> Tdmod::NextOwnerId()
 {
     OpenOwners();
     OpenDogs();
@@ -263,7 +261,7 @@ std::optional<QString> Tdmod::NextOwnerId()
     return nextNumber({owners_.get(), dogs_.get()}, "owner_id", QStringLiteral("owner ID"));
 }
 
-std::optional<QString> Tdmod::NextJudgeNumber()
+Result<QString> Tdmod::NextJudgeNumber()
 {
     OpenJudges();
     return nextNumber({judges_.get()}, "judgenum", QStringLiteral("judge number"));

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <filesystem>
 
@@ -39,9 +40,14 @@ void writeTable(const QString& path, const dbf::FieldList& fields,
     if (!rows.isEmpty()) {
         const auto table = dbf::Table::open(temporary.toStdString());
         for (const ShippedData::Row& row : rows) {
-            table->blankBuffer();
-            for (auto it = row.cbegin(); it != row.cend(); ++it)
-                table->setText(it.key().toStdString(), it.value().toStdString());
+            // The record is made in the buffer, its deletion mark with it, and
+            // written once.
+            table->append();
+            for (auto it = row.cbegin(); it != row.cend(); ++it) {
+                if (it.key() != ShippedData::deletedColumn)
+                    table->setText(it.key().toStdString(), it.value().toStdString());
+            }
+            table->setDeleted(ShippedData::isDeleted(row));
             table->appendRecord();
         }
         table->flush();
@@ -57,6 +63,21 @@ void writeTable(const QString& path, const dbf::FieldList& fields,
 bool isEmptyFile(const QFileInfo& file)
 {
     return file.isFile() && file.size() == 0;
+}
+
+// Writes a shipped help text that the help folder lacks, under a temporary
+// name renamed into place. A text already there, in any case of its name, is
+// the secretary's and stays as it is.
+bool writeMissingHelpFile(const QString& folder, const QString& name)
+{
+    const QString path = DataRoot::locate(folder, name);
+    if (QFileInfo::exists(path))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(ShippedData::helpFile(name)) < 0 ||
+        !file.commit())
+        throw dbf::Error(("Cannot create " + path + " (" + file.errorString() + ")").toStdString());
+    return true;
 }
 
 } // namespace
@@ -219,6 +240,13 @@ QStringView DataRoot::shippedRows(const TableSchema& schema)
     return {};
 }
 
+QStringView DataRoot::startingRows(const TableSchema& schema)
+{
+    if (&schema == &TableSchemas::Breeds())
+        return ShippedData::breeds;
+    return {};
+}
+
 // A laid-out table is written when it is missing or holds nothing. The
 // tables the program fills are opened to see that they hold records (they
 // are small); the masters are not, for the dog master alone is large.
@@ -284,7 +312,8 @@ QStringList DataRoot::layOut(QStringList* damaged) const
         const QString path = tableFile(*schema);
         if (!needsWriting(path, *schema, damaged))
             continue;
-        const QStringView csv = shippedRows(*schema);
+        const QStringView shipped = shippedRows(*schema);
+        const QStringView csv = shipped.isEmpty() ? startingRows(*schema) : shipped;
         writeTable(path, schema->fields,
                    csv.isEmpty() ? QList<ShippedData::Row>() : ShippedData::rows(csv));
         made << relative(path);
@@ -300,5 +329,9 @@ QStringList DataRoot::layOut(QStringList* damaged) const
         made << relative(path);
     }
     makeMissingEntryTables(made, damaged);
+    for (const QString& name : ShippedData::helpFiles()) {
+        if (writeMissingHelpFile(help(), name))
+            made << relative(locate(help(), name));
+    }
     return made;
 }

@@ -60,19 +60,27 @@ public:
     // then the master tables in userdata/.
     static const QStringList& layoutFolders();
     static const QList<const TableSchema*>& layoutTables();
-    // The shipped file of rows a laid-out table is filled from; empty for the
-    // tables that start empty.
+    // The shipped file of rows a laid-out table is filled from whenever it
+    // holds no record (the class table and the catalog groupings); empty for
+    // the others.
     static QStringView shippedRows(const TableSchema& schema);
+    // The shipped file of rows a laid-out table starts with when it is made,
+    // and never again once it exists, emptied or not (the breeds list); empty
+    // for the others.
+    static QStringView startingRows(const TableSchema& schema);
 
     // Lays out the root as every start does, and completes what an earlier
     // start or a new show cut short left behind:
     // - the root and its folders are made when missing;
     // - a laid-out table is written when missing or holding nothing (0
-    //   bytes; for the shipped class table and catalog groupings, no record);
+    //   bytes; for the shipped class table and catalog groupings, no record),
+    //   with its shipped or starting rows;
     // - any other table of the root that holds nothing (0 bytes) is made
     //   again empty;
     // - a show dates record (not deleted, with a first date) whose show has
-    //   no entry table gets an empty one.
+    //   no entry table gets an empty one;
+    // - every shipped help text missing from help/ is written; one there
+    //   already is never written over.
     // A table that holds data is never written over: a shipped table or show
     // dates table that cannot be read adds its fault to `damaged` and is left
     // as it is. Returns the paths it made, relative to the root, in that

@@ -29,10 +29,22 @@ std::optional<dbf::Date> toOptionalDate(const std::optional<QDate>& date)
     return date ? toDate(*date) : std::nullopt;
 }
 
+namespace
+{
+
+const QString kDateTextFormat = QStringLiteral("MM/dd/yyyy");
+
+} // namespace
+
 QString dateText(const std::optional<dbf::Date>& date)
 {
     const QDate d = toQDate(date);
-    return d.isValid() ? d.toString(QStringLiteral("MM/dd/yyyy")) : QString();
+    return d.isValid() ? d.toString(kDateTextFormat) : QString();
+}
+
+QDate fromDateText(const QString& text)
+{
+    return QDate::fromString(text.trimmed(), kDateTextFormat);
 }
 
 QString text(const dbf::RecordView& record, std::string_view field)

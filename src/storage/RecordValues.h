@@ -20,6 +20,8 @@ std::optional<QDate> toOptionalQDate(const std::optional<dbf::Date>& date);
 std::optional<dbf::Date> toOptionalDate(const std::optional<QDate>& date);
 // MM/DD/YYYY, as every date box and listing shows a date; empty for none.
 QString dateText(const std::optional<dbf::Date>& date);
+// A date so shown read back; invalid for a blank text or one that is no date.
+QDate fromDateText(const QString& text);
 
 // Text with trailing blanks removed, and as stored (blank padded).
 QString text(const dbf::RecordView& record, std::string_view field);

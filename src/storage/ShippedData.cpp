@@ -2,6 +2,7 @@
 
 #include "dbf/Error.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 
@@ -148,6 +149,28 @@ QList<Row> parseCsv(QStringView text, const QString& sourceName)
     if (header.isEmpty())
         fail(sourceName, 1, QStringLiteral("no header row"));
     return rows;
+}
+
+bool isDeleted(const Row& row)
+{
+    return row.value(deletedColumn.toString()).trimmed().compare(u"T", Qt::CaseInsensitive) == 0;
+}
+
+QStringList helpFiles()
+{
+    initShippedResource();
+    return QDir(QStringLiteral(":/shipped/help")).entryList(QDir::Files, QDir::Name);
+}
+
+QByteArray helpFile(QStringView name)
+{
+    initShippedResource();
+    QFile file(QStringLiteral(":/shipped/help/") + name.toString());
+    if (!file.open(QIODevice::ReadOnly))
+        throw dbf::Error(QStringLiteral("The shipped help text %1 is missing from the program")
+                             .arg(name)
+                             .toStdString());
+    return file.readAll();
 }
 
 QList<Row> rows(QStringView fileName)

@@ -72,9 +72,45 @@ void MasterTableBrowser::selectOrder(int index)
     current_ = index;
 }
 
-void MasterTableBrowser::startAdd()
+Done MasterSaveRules::startRecord(dbf::Table&)
+{
+    return Done::success();
+}
+
+Done MasterSaveRules::prepareSave(dbf::Table&)
+{
+    return Done::success();
+}
+
+Done MasterSaveRules::afterSave(dbf::Table&)
+{
+    return Done::success();
+}
+
+void MasterTableBrowser::setSaveRules(std::unique_ptr<MasterSaveRules> rules)
+{
+    rules_ = std::move(rules);
+}
+
+bool MasterTableBrowser::startAdd()
 {
     table_.append();
+    if (!rules_)
+        return true;
+    // A new record the rules could not start is no new record, whatever stopped them.
+    const auto started = [this] {
+        try {
+            return rules_->startRecord(table_);
+        } catch (...) {
+            table_.cancel();
+            throw;
+        }
+    }();
+    if (started)
+        return true;
+    table_.cancel();
+    messages_.inform(started.message());
+    return false;
 }
 
 bool MasterTableBrowser::startEdit()
@@ -85,14 +121,32 @@ bool MasterTableBrowser::startEdit()
     return true;
 }
 
-void MasterTableBrowser::post()
+SaveOutcome MasterTableBrowser::save()
 {
+    if (!editing())
+        return SaveOutcome::NothingToSave;
+    if (rules_) {
+        const Done prepared = rules_->prepareSave(table_);
+        if (!prepared) {
+            messages_.inform(prepared.message());
+            return SaveOutcome::Refused;
+        }
+    }
     table_.post();
+    if (rules_) {
+        const Done followed = rules_->afterSave(table_);
+        if (!followed)
+            messages_.error(followed.message());
+    }
+    return SaveOutcome::Saved;
 }
 
 void MasterTableBrowser::cancel()
 {
-    table_.cancel();
+    if (editing())
+        table_.cancel();
+    if (rules_)
+        rules_->afterCancel();
 }
 
 bool MasterTableBrowser::toggleDeleted()

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "storage/Result.h"
+
 #include "dbf/Table.h"
 
 #include <QList>
 #include <QString>
+
+#include <memory>
 
 class Messages;
 
@@ -39,6 +43,32 @@ struct MasterButtons {
     static MasterButtons forState(dbf::Table::State state);
     friend bool operator==(const MasterButtons&, const MasterButtons&) = default;
 };
+
+// What one master table asks of a record's save besides the post: the
+// starting values of a new record, the check that may refuse the save (with
+// the message that says why) and the tidying of the record before its post,
+// and the work that follows the post. Each table has its own rules, which the
+// browser runs for every window that edits the table, so they are tested
+// without one.
+class MasterSaveRules
+{
+public:
+    virtual ~MasterSaveRules() = default;
+    // Fills the buffer of a record just begun (the table is inserting). A
+    // failure abandons the new record; its message says why.
+    virtual Done startRecord(dbf::Table& table);
+    // Checks and tidies the buffer of the record being edited or added before
+    // it is posted. A failure refuses the save and writes nothing; the record
+    // stays in its edit for the secretary to correct.
+    virtual Done prepareSave(dbf::Table& table);
+    // Runs once the record is posted (the table is browsing on it). A
+    // failure's message tells what could not follow; the record stays saved.
+    virtual Done afterSave(dbf::Table& table);
+    // The edit or the new record was abandoned.
+    virtual void afterCancel() {}
+};
+
+enum class SaveOutcome { NothingToSave, Saved, Refused };
 
 // Everything a master-table window does to its table that a test would want to
 // check: the status texts, the orders, Find, the deletion mark, pack and
@@ -81,13 +111,22 @@ public:
     const MasterOrder* order() const;
 
     // --- Editing ------------------------------------------------------------
+    // The table's save rules; without any a save is the post alone.
+    void setSaveRules(std::unique_ptr<MasterSaveRules> rules);
+    MasterSaveRules* saveRules() const { return rules_.get(); }
     bool editing() const { return table_.state() != dbf::Table::State::Browse; }
     MasterButtons buttons() const { return MasterButtons::forState(table_.state()); }
-    void startAdd();
+    // Begins a new record with the rules' starting values. False, after the
+    // rules' message, when they refuse it: then there is no new record.
+    bool startAdd();
     // False (nothing changes) when there is no record to edit.
     bool startEdit();
-    // Posts (the table flushes to disk); throws dbf::Error when the write fails.
-    void post();
+    // Saves the record being edited or added: the rules' check and tidying,
+    // the post (the table flushes to disk), then what the rules do after it.
+    // A refusal or a failure after the post is told through the messages.
+    // Throws dbf::Error when the write fails; the record stays in its edit.
+    SaveOutcome save();
+    // Abandons the edit or the new record.
     void cancel();
     // Toggles the deletion mark without asking; false when there is no record.
     bool toggleDeleted();
@@ -118,6 +157,7 @@ public:
 private:
     dbf::Table& table_;
     Messages& messages_;
+    std::unique_ptr<MasterSaveRules> rules_;
     QList<MasterOrder> orders_;
     int current_ = -1;
     int recordWidth_ = 5;

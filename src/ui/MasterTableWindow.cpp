@@ -5,6 +5,8 @@
 #include "dbf/Error.h"
 #include "storage/Messages.h"
 #include "ui/DataEntryKeys.h"
+#include "ui/RecordNavigatorWidget.h"
+#include "ui/SavedGeometryWindow.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -30,6 +33,13 @@ namespace
 
 // Light pink: the colour of every box while the record carries the deletion mark.
 const QColor kDeletedColour(255, 182, 193);
+
+// The grid's columns are as wide as what this many rows around the first
+// ones show, and never wider than this many average characters.
+constexpr int kMeasuredRows = 200;
+constexpr int kWidestColumnCharacters = 40;
+// The rows a grid shows when the window first opens, as far as the screen allows.
+constexpr int kShownRows = 12;
 
 } // namespace
 
@@ -48,21 +58,12 @@ MasterTableWindow::MasterTableWindow(dbf::Table& table, Messages& messages, QWid
     connect(packAction_, &QAction::triggered, this, &MasterTableWindow::pack);
 
     auto* tools = new QHBoxLayout;
-    const QStringList navigatorHints = {
-        QStringLiteral("First record"), QStringLiteral("Prior record"),
-        QStringLiteral("Next record"), QStringLiteral("Last record")};
-    const QList<Qt::ArrowType> arrows = {Qt::UpArrow, Qt::LeftArrow, Qt::RightArrow, Qt::DownArrow};
-    for (int i = 0; i < 4; ++i) {
-        auto* button = new QToolButton;
-        button->setArrowType(arrows.at(i));
-        setHint(button, navigatorHints.at(i));
-        tools->addWidget(button);
-        navigator_ << button;
-    }
-    connect(navigator_.at(0), &QToolButton::clicked, this, &MasterTableWindow::goFirst);
-    connect(navigator_.at(1), &QToolButton::clicked, this, &MasterTableWindow::goPrior);
-    connect(navigator_.at(2), &QToolButton::clicked, this, &MasterTableWindow::goNext);
-    connect(navigator_.at(3), &QToolButton::clicked, this, &MasterTableWindow::goLast);
+    navigator_ = new RecordNavigatorWidget;
+    tools->addWidget(navigator_);
+    connect(navigator_, &RecordNavigatorWidget::firstClicked, this, &MasterTableWindow::goFirst);
+    connect(navigator_, &RecordNavigatorWidget::priorClicked, this, &MasterTableWindow::goPrior);
+    connect(navigator_, &RecordNavigatorWidget::nextClicked, this, &MasterTableWindow::goNext);
+    connect(navigator_, &RecordNavigatorWidget::lastClicked, this, &MasterTableWindow::goLast);
     tools->addSpacing(12);
 
     addButton_ = makeButton(QStringLiteral("&Add"), QStringLiteral("Add a new record"));
@@ -111,12 +112,21 @@ MasterTableWindow::MasterTableWindow(dbf::Table& table, Messages& messages, QWid
         recordPanel_->setText(browser_.recordText());
     });
 
+    // Three panels, each in its own sunken frame as on the main window: the
+    // hint of whatever is under the mouse, the record and the order.
     statusBar_ = new QStatusBar;
     statusBar_->setSizeGripEnabled(false);
+    hintPanel_ = new QLabel;
     recordPanel_ = new QLabel(QStringLiteral("Rec #"));
     indexPanel_ = new QLabel(QStringLiteral("Current Index ="));
-    statusBar_->addPermanentWidget(recordPanel_);
-    statusBar_->addPermanentWidget(indexPanel_);
+    hintPanel_->setObjectName(QStringLiteral("hintPanel"));
+    recordPanel_->setObjectName(QStringLiteral("recordPanel"));
+    indexPanel_->setObjectName(QStringLiteral("indexPanel"));
+    for (QLabel* panel : {hintPanel_, recordPanel_, indexPanel_})
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusBar_->addWidget(hintPanel_, 1);
+    statusBar_->addWidget(recordPanel_);
+    statusBar_->addWidget(indexPanel_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar_);
@@ -146,7 +156,8 @@ void MasterTableWindow::setHint(QWidget* widget, const QString& hint)
 
 QToolButton* MasterTableWindow::navigatorButton(int which) const
 {
-    return navigator_.value(which);
+    return which >= 0 && which < 4 ? navigator_->button(RecordNavigatorWidget::Button(which))
+                                   : nullptr;
 }
 
 QMenu* MasterTableWindow::addMenu(const QString& title)
@@ -404,11 +415,11 @@ void MasterTableWindow::add()
 {
     if (browser_.editing())
         return;
-    if (!runGuarded([this] {
-            browser_.startAdd();
-            addDefaults();
-        }))
+    bool started = false;
+    if (!runGuarded([&] { started = browser_.startAdd(); }) || !started) {
+        refreshAll();
         return;
+    }
     model_->refresh();
     loadFields();
     showRecord();
@@ -458,12 +469,16 @@ bool MasterTableWindow::save()
     if (!browser_.editing())
         return true;
     commitGridEditor();
-    writeFields();
-    if (!validateSave())
+    SaveOutcome outcome = SaveOutcome::Refused;
+    if (!runGuarded([&] {
+            writeFields();
+            outcome = browser_.save();
+        }))
         return false;
-    if (!runGuarded([this] { browser_.post(); }))
+    if (outcome == SaveOutcome::Refused) {
+        saveRefused();
         return false;
-    afterSave();
+    }
     refreshAll();
     return true;
 }
@@ -485,7 +500,6 @@ void MasterTableWindow::cancel()
     if (!browser_.editing())
         return;
     browser_.cancel();
-    afterCancel();
     refreshAll();
 }
 
@@ -518,10 +532,8 @@ void MasterTableWindow::removeAllRecords()
 
 void MasterTableWindow::closeWhileEditing()
 {
-    if (!save()) {
+    if (!save())
         browser_.cancel();
-        afterCancel();
-    }
 }
 
 void MasterTableWindow::watchKeys()
@@ -586,7 +598,7 @@ bool MasterTableWindow::event(QEvent* event)
 {
     // A dialog has no status bar of its own to show the hints of its buttons.
     if (event->type() == QEvent::StatusTip) {
-        statusBar_->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        hintPanel_->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return QDialog::event(event);
@@ -611,10 +623,52 @@ void MasterTableWindow::closeEvent(QCloseEvent* event)
 
 void MasterTableWindow::showEvent(QShowEvent* event)
 {
-    static const char* const kWatched = "masterTableKeysWatched";
-    if (!property(kWatched).toBool()) {
+    if (!shownBefore_) {
+        shownBefore_ = true;
         watchKeys();
-        setProperty(kWatched, true);
+        fitGridColumns();
+        fitOnScreen(this, preferredSize());
     }
     QDialog::showEvent(event);
+}
+
+void MasterTableWindow::growToContents()
+{
+    const QSize wanted = preferredSize().expandedTo(size());
+    if (wanted != size())
+        fitOnScreen(this, wanted);
+}
+
+void MasterTableWindow::fitGridColumns()
+{
+    QHeaderView* header = grid_->horizontalHeader();
+    // A sample of the rows is measured: the dog master may hold a hundred
+    // thousand, and a column as wide as its one longest value helps nobody.
+    header->setResizeContentsPrecision(kMeasuredRows);
+    grid_->resizeColumnsToContents();
+    const int widest = grid_->fontMetrics().averageCharWidth() * kWidestColumnCharacters;
+    for (int column = 0; column < header->count(); ++column) {
+        if (header->sectionSize(column) > widest)
+            header->resizeSection(column, widest);
+    }
+    columnsWidth_ = header->length();
+    // Room the window has beyond the columns goes to the last one.
+    header->setStretchLastSection(true);
+}
+
+QSize MasterTableWindow::preferredSize() const
+{
+    QSize wanted = sizeHint();
+    if (grid_->isHidden())
+        return wanted;
+    const int frame = 2 * grid_->frameWidth();
+    const int gridWidth = grid_->verticalHeader()->sizeHint().width() + columnsWidth_ +
+                          grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + frame;
+    const int gridHeight = grid_->horizontalHeader()->sizeHint().height() +
+                           kShownRows * grid_->verticalHeader()->defaultSectionSize() + frame;
+    const QMargins margins = layout()->contentsMargins();
+    wanted.setWidth(std::max(wanted.width(), gridWidth + margins.left() + margins.right()));
+    // The grid is one of the window's rows: its own height is what grows.
+    wanted.rheight() += std::max(0, gridHeight - grid_->sizeHint().height());
+    return wanted;
 }

@@ -22,10 +22,9 @@
 //           addOrder({"Last Name", "name", "Last Name", "Last Name"});
 //           addOrder({"Owner ID", "ownerid", "Owner ID", "ID #", FindKey::FiveDigitId});
 //           offerRemoveAll("Are you sure you want to permanently remove all Owners?");
+//           browser().setSaveRules(std::make_unique<OwnerSaveRules>(data));
 //           startBrowsing(0);                     // first order, display refreshed
 //       }
-//       void addDefaults() override;              // e.g. put NextOwnerId into the buffer
-//       bool validateSave() override;             // false refuses the Save
 //   };
 //
 // The window owns a MasterTableBrowser (browser()) with the logic: status
@@ -39,9 +38,10 @@
 //
 // Editing follows the data-aware windows: Add, Edit, typing into a bound box
 // or into the grid starts an edit; Save writes the boxes into the record
-// buffer, asks validateSave(), posts (the table flushes) and calls
-// afterSave(); moving to another record (navigator or grid row) saves first
-// and stays when the save is refused; Cancel abandons the edit.
+// buffer and hands the save to the browser, which runs the table's save rules
+// around the post; moving to another record (navigator or grid row) saves
+// first and stays when the save is refused; Cancel abandons the edit. What a
+// save decides is the rules'; the window only presents it.
 
 #include "ui/AutoCaps.h"
 #include "ui/MasterTableBrowser.h"
@@ -65,6 +65,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QStatusBar;
+class RecordNavigatorWidget;
 class QTableView;
 class QToolButton;
 
@@ -87,6 +88,7 @@ public:
     QMenu* tasksMenu() const { return tasksMenu_; }
     QMenu* addMenu(const QString& title);
     QLabel* deletionLabel() const { return deletionLabel_; }
+    QLabel* hintPanel() const { return hintPanel_; }
     QLabel* recordPanel() const { return recordPanel_; }
     QLabel* indexPanel() const { return indexPanel_; }
     QStatusBar* statusBar() const { return statusBar_; }
@@ -149,13 +151,12 @@ public:
     void showRecord();
 
 protected:
-    // Puts starting values into the buffer of a new record.
-    virtual void addDefaults() {}
-    // Called with the boxes written into the buffer; false refuses the save
-    // (the window says why).
-    virtual bool validateSave() { return true; }
-    virtual void afterSave() {}
-    virtual void afterCancel() {}
+    // A window that shows more than before (its grid instead of its boxes)
+    // grows to what it now wants, as far as the screen allows, re-centred.
+    void growToContents();
+    // The save rules refused the record (and said why): a window may put the
+    // focus where the fault is.
+    virtual void saveRefused() {}
     // Called after every move and refresh of the display.
     virtual void afterRecordShown() {}
     // Empties the table once the question was answered Yes; a window that
@@ -191,6 +192,11 @@ private:
     bool handleGridKey(QKeyEvent* key);
     bool handleDataEntryKey(QKeyEvent* key);
     bool runGuarded(const std::function<void()>& action);
+    // Each grid column as wide as its heading and a sample of its values.
+    void fitGridColumns();
+    // The size that shows the boxes, the whole width of the grid's columns
+    // and a dozen of its rows; the screen may allow less.
+    QSize preferredSize() const;
 
     MasterTableBrowser browser_;
     TableModel* model_;
@@ -201,6 +207,8 @@ private:
     QWidget* firstField_ = nullptr;
     bool loading_ = false;
     bool syncingGrid_ = false;
+    bool shownBefore_ = false;
+    int columnsWidth_ = 0; // of the grid's columns as fitted
 
     QMenuBar* menuBar_;
     QMenu* indexMenu_;
@@ -209,7 +217,7 @@ private:
     QAction* packAction_;
     QAction* removeAllAction_ = nullptr;
     QString removeAllQuestion_;
-    QList<QToolButton*> navigator_;
+    RecordNavigatorWidget* navigator_;
     QPushButton* addButton_;
     QPushButton* editButton_;
     QPushButton* deleteButton_;
@@ -221,6 +229,7 @@ private:
     QLabel* deletionLabel_;
     QTableView* grid_;
     QStatusBar* statusBar_;
+    QLabel* hintPanel_;
     QLabel* recordPanel_;
     QLabel* indexPanel_;
 };

@@ -1,10 +1,15 @@
 #include "MessageDialog.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QInputDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -53,12 +58,38 @@ QChar MessageDialog::ask(const MessageRequest& request)
 std::optional<QString> MessageDialog::input(const QString& caption, const QString& prompt,
                                             const QString& initial)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(ownerOf(parent_), caption, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok)
+    // The input box asks a question and shows it by the question icon, as
+    // the message dialog's questions do; Qt's own input dialog has no icon.
+    QDialog box(ownerOf(parent_));
+    box.setWindowTitle(caption);
+    auto* icon = new QLabel;
+    icon->setObjectName(QStringLiteral("questionIcon"));
+    const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    icon->setPixmap(
+        box.style()->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, &box).pixmap(size, size));
+    icon->setAlignment(Qt::AlignTop);
+    auto* label = new QLabel(displayText(prompt));
+    auto* answer = new QLineEdit(initial);
+    label->setBuddy(answer);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+
+    auto* question = new QVBoxLayout;
+    question->addWidget(label);
+    question->addWidget(answer);
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon);
+    row->addLayout(question, 1);
+    auto* layout = new QVBoxLayout(&box);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    box.setMinimumWidth(box.fontMetrics().averageCharWidth() * 50);
+    answer->selectAll();
+    answer->setFocus();
+    if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return answer->text();
 }
 
 std::optional<QString> MessageDialog::openFile(const FileChoice& choice)

@@ -3,6 +3,7 @@
 #include <QString>
 
 class Preferences;
+class QSize;
 class QWidget;
 
 enum class RestoredGeometry {
@@ -21,3 +22,11 @@ void restoreWindowGeometry(QWidget* window, const Preferences& preferences,
 // Returns false when the preferences file could not be written.
 bool saveWindowGeometry(const QWidget* window, Preferences& preferences,
                         const QString& windowClass);
+
+// Centres a window on the screen it is on (the primary one before it is shown).
+void centreOnScreen(QWidget* window);
+
+// Gives a window the size it asks for, as far as the screen's free area
+// allows with room for the window's frame, and centres it: a window that
+// grows (more boxes shown, a wider grid) stays whole on the screen.
+void fitOnScreen(QWidget* window, const QSize& wanted);

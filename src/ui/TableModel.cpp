@@ -11,7 +11,8 @@
 namespace
 {
 
-const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
+// Texts longer than this many characters get a tool tip.
+constexpr qsizetype kLongText = 24;
 
 // The shown text of a field, read through `values` (a record buffer or a
 // stored record: both have the same getters).
@@ -28,11 +29,11 @@ QString shownText(const dbf::Table& table, const Values& values, const QString& 
     case dbf::FieldType::Logical:
         return values.logical(name) ? QStringLiteral("T") : QStringLiteral("F");
     case dbf::FieldType::Numeric:
-        return QString::fromStdString(values.text(name)).trimmed();
+        return RecordValues::text(values, name).trimmed();
     case dbf::FieldType::Character:
         break;
     }
-    return QString::fromStdString(values.text(name));
+    return RecordValues::text(values, name);
 }
 
 } // namespace
@@ -101,7 +102,7 @@ bool TableModel::writeField(dbf::Table& table, const QString& field, const QVari
                                    : value.toInt() == Qt::Checked || typed == QStringLiteral("T"));
         return true;
     case dbf::FieldType::Date: {
-        const QDate date = QDate::fromString(typed, kDateFormat);
+        const QDate date = RecordValues::fromDateText(typed);
         if (!typed.isEmpty() && !date.isValid())
             return false;
         table.setDate(name, RecordValues::toDate(date));
@@ -214,6 +215,9 @@ QVariant TableModel::data(const QModelIndex& index, int role) const
         return isLogical(index.column()) ? QVariant() : QVariant(text);
     case Qt::EditRole:
         return text;
+    case Qt::ToolTipRole:
+        // A long text may be cut at the column's edge: the tip shows it whole.
+        return text.size() > kLongText ? QVariant(text) : QVariant();
     case Qt::CheckStateRole:
         if (isLogical(index.column()))
             return text == QStringLiteral("T") ? Qt::Checked : Qt::Unchecked;

@@ -236,6 +236,9 @@ const std::map<QString, int> catGroupWidths = {
     {"footer1", 80}, {"footer2", 80}, {"footer3", 80},  {"footer4", 80},
 };
 
+const std::map<QString, int> breedWidths = {
+    {"breed_name", 50}, {"short_name", 12}, {"group", 1}, {"groupname", 15}, {"deleted", 1}};
+
 void expectFits(const QList<ShippedData::Row>& rows, const std::map<QString, int>& widths,
                 const char* file)
 {
@@ -279,6 +282,27 @@ TEST_F(ShippedTables, EveryValueFitsItsField)
 {
     expectFits(classRows, classTableWidths, "nurclass26.csv");
     expectFits(groupRows, catGroupWidths, "catgroups.csv");
+    expectFits(ShippedData::rows(ShippedData::breeds), breedWidths, "nurbreeds.csv");
+}
+
+// Each alternate form ships marked deleted beside the club's form of the
+// name, and every name is there once: the breeds window refuses twins.
+TEST_F(ShippedTables, BreedsAreListedOnceWithTheAlternatesMarkedDeleted)
+{
+    QSet<QString> names;
+    int alternates = 0;
+    for (const ShippedData::Row& row : ShippedData::rows(ShippedData::breeds)) {
+        const QString name = row["breed_name"];
+        EXPECT_FALSE(names.contains(name.toUpper())) << name.toStdString();
+        names.insert(name.toUpper());
+        EXPECT_TRUE(row["deleted"].isEmpty() || row["deleted"] == "T") << name.toStdString();
+        if (ShippedData::isDeleted(row)) {
+            ++alternates;
+            EXPECT_FALSE(name.contains(u'(')) << "the club's form is never the alternate";
+        }
+    }
+    EXPECT_EQ(alternates, 15);
+    EXPECT_FALSE(ShippedData::isDeleted({{"breed_name", "Akita"}}));
 }
 
 TEST_F(ShippedTables, OneClassRowPerClassKeyAgreeingWithTheCodes)

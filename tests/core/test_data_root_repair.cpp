@@ -1,7 +1,9 @@
+#include "CliRun.h"
 #include "TempDir.h"
 
 #include "storage/DataRoot.h"
 #include "storage/RecordValues.h"
+#include "storage/ShippedData.h"
 #include "storage/TableSchemas.h"
 
 #include "dbf/Table.h"
@@ -10,9 +12,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 // Every start lays out the data root and completes what a start or a new
@@ -201,4 +207,61 @@ TEST_F(DataRootRepair, WhatHoldsNoRecords)
     EXPECT_FALSE(DataRoot::holdsNoRecords(path("one.dbf")));
     EXPECT_FALSE(DataRoot::holdsNoRecords(path("garbage.dbf"))) << "it may hold data";
     EXPECT_FALSE(DataRoot::holdsNoRecords(path("missing.dbf")));
+}
+
+// A new breeds table starts with the shipped list, the alternate forms marked
+// deleted; one that exists, even emptied by the secretary, is never filled.
+TEST_F(DataRootRepair, BreedsStartWithTheShippedListOnlyWhenMade)
+{
+    const QString breeds = "userdata/nurbreeds25.dbf";
+    const CliRun peer =
+        runProgram("/usr/bin/python3", {RINGVALE_PEERS "read_dbfread.py", path(breeds)});
+    ASSERT_EQ(peer.exitCode, 0) << s(peer.err);
+    const QJsonArray records = QJsonDocument::fromJson(peer.out.toUtf8())["records"].toArray();
+    EXPECT_EQ(records.size(), 130);
+    QMap<QString, bool> deleted;
+    for (const QJsonValue& record : records)
+        deleted.insert(record["values"]["breed_name"].toString(), record["deleted"].toBool());
+    EXPECT_EQ(deleted.value("Retrievers (Golden)", true), false);
+    EXPECT_EQ(deleted.value("Golden Retriever", false), true);
+    EXPECT_EQ(deleted.value("Akita", true), false);
+    EXPECT_EQ(std::count(deleted.cbegin(), deleted.cend(), true), 15);
+    {
+        const auto table = open(breeds);
+        ASSERT_GT(table->recordCount(), 0u);
+        const dbf::RecordView first = table->record(1);
+        EXPECT_EQ(first.text("breed_name"), "Afghan Hound");
+        EXPECT_EQ(first.text("short_name"), "Afghan");
+        EXPECT_EQ(first.text("groupname"), "Hound");
+    }
+
+    makeEmptyTable(breeds, TableSchemas::Breeds().fields);
+    EXPECT_EQ(DataRoot(root).layOut(), QStringList()) << "an emptied breeds table stays empty";
+    EXPECT_EQ(open(breeds)->recordCount(), 0u);
+
+    writeFile(breeds, {});
+    EXPECT_EQ(DataRoot(root).layOut(), QStringList{breeds}) << "a file cut short is made again";
+    EXPECT_EQ(open(breeds)->recordCount(), 130u);
+}
+
+// The help texts reach a new root; one the secretary has (in any case of its
+// name) is kept as it is, and one missing is written again.
+TEST_F(DataRootRepair, HelpTextsAreWrittenWhenMissingAndNeverOver)
+{
+    const QStringList names = {"NurNewSec.txt",  "classkeys.rtf",    "nurbreeds.rtf",
+                               "nurhowto.rtf",   "nurtranshow2.rtf", "ownerhelp.rtf",
+                               "~nur26Notes.txt"};
+    EXPECT_EQ(QDir(path("help")).entryList(QDir::Files, QDir::Name), names);
+    for (const QString& name : names)
+        EXPECT_EQ(bytes("help/" + name), ShippedData::helpFile(name)) << s(name);
+
+    QFile::remove(path("help/NurNewSec.txt"));
+    writeFile("help/nurnewsec.txt", "our own notes");
+    writeFile("help/nurhowto.rtf", "{\\rtf1 edited}");
+    QFile::remove(path("help/classkeys.rtf"));
+    EXPECT_EQ(DataRoot(root).layOut(), QStringList{"help/classkeys.rtf"});
+    EXPECT_EQ(bytes("help/nurnewsec.txt"), "our own notes");
+    EXPECT_FALSE(QFileInfo::exists(path("help/NurNewSec.txt")));
+    EXPECT_EQ(bytes("help/nurhowto.rtf"), "{\\rtf1 edited}");
+    EXPECT_EQ(bytes("help/classkeys.rtf"), ShippedData::helpFile(u"classkeys.rtf"));
 }

@@ -163,8 +163,9 @@ TEST_F(BrowserTest, ButtonsFollowTheEditState)
     browser->cancel();
     ASSERT_TRUE(browser->startEdit());
     EXPECT_EQ(browser->buttons(), editing);
-    browser->post();
+    EXPECT_EQ(browser->save(), SaveOutcome::Saved);
     EXPECT_EQ(browser->buttons(), browsing);
+    EXPECT_EQ(browser->save(), SaveOutcome::NothingToSave);
 }
 
 TEST_F(BrowserTest, PackAsksFirstAndRemovesOnlyOnPack)

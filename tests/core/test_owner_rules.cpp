@@ -444,21 +444,6 @@ TEST_F(OwnerRulesTest, CommandLineListingAndItsRefusals)
 
 // --- New owners, the owner dialog's saving, remove all ---------------------------
 
-TEST_F(OwnerRulesTest, NewOwnersNumberOnFromTheHighestIdEverUsed)
-{
-    std::optional<QString> id = OwnerTasks::startNewOwner(data());
-    EXPECT_EQ(id.value_or(""), "00001");
-    owners().cancel();
-
-    addFourOwners();
-    owners().go(2);
-    owners().append(); // an insert begun by the window before the ID is looked for
-    id = OwnerTasks::startNewOwner(data());
-    EXPECT_EQ(id.value_or(""), "00021");
-    EXPECT_EQ(owners().state(), dbf::Table::State::Insert);
-    EXPECT_EQ(owners().text("owner_id"), "00021");
-}
-
 TEST_F(OwnerRulesTest, DialogSavingIsAPostWithTodaysDate)
 {
     addFourOwners();

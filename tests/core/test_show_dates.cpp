@@ -79,6 +79,21 @@ TEST(ShowDatesClassBoxesTest, BoxesMapToTheOfferedFlagsInTheWindowsOrder)
     EXPECT_EQ(ShowDatesClassBoxes::boxOf(u"orna"), std::nullopt);
 }
 
+// The first date's box text names the show's files, so it reads and writes
+// MM/DD/YYYY whatever the machine's locale, and only a real date counts.
+TEST(ShowDatesBoxTextTest, DatesReadAndWriteAsMonthDayYear)
+{
+    EXPECT_EQ(s(dateBoxText(QDate(2006, 10, 4))), "10/04/2006");
+    EXPECT_EQ(s(dateBoxText(std::nullopt)), "");
+    const std::pair<const char*, std::optional<QDate>> cases[] = {
+        {"10/14/2006", QDate(2006, 10, 14)}, {" 02/29/2008 ", QDate(2008, 2, 29)},
+        {"02/29/2007", std::nullopt},        {"  /  /    ", std::nullopt},
+        {"14/10/2006", std::nullopt},        {"", std::nullopt},
+    };
+    for (const auto& [text, date] : cases)
+        EXPECT_EQ(dateFromBoxText(text), date) << text;
+}
+
 TEST_F(ShowDates, NextShowNumberIsTheLastInNumberOrderPlusOne)
 {
     EXPECT_EQ(ShowDatesEditor::NextShowNumber(table()), 1);

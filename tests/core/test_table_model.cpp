@@ -59,6 +59,21 @@ TEST_F(TableModelTest, RowsFollowTheOrderAndLeaveTheCursorAlone)
     EXPECT_EQ(model->currentRow(), 1);
 }
 
+// A text that a column may cut shows whole in the cell's tip; a short one
+// needs none.
+TEST_F(TableModelTest, LongTextsHaveTheirTip)
+{
+    const QString longName = "American Staffordshire Terrier (Standard)";
+    breeds->go(1);
+    breeds->edit();
+    breeds->setText("breed_name", longName.toStdString());
+    breeds->post();
+    model->refresh();
+    const int row = model->rowOfRecord(1);
+    EXPECT_EQ(model->data(model->index(row, 0), Qt::ToolTipRole).toString(), longName);
+    EXPECT_FALSE(model->data(model->index(model->rowOfRecord(3), 0), Qt::ToolTipRole).isValid());
+}
+
 TEST_F(TableModelTest, CellEditStartsTheEditAndPostWritesIt)
 {
     model->setEditable(true);

@@ -1,4 +1,5 @@
 #include "DataRootFixture.h"
+#include "MnemonicClashes.h"
 
 #include "masters/BreedForm.h"
 
@@ -19,7 +20,8 @@ class BreedFormTest : public QObject
 
     std::unique_ptr<TBreedForm> open()
     {
-        auto form = std::make_unique<TBreedForm>(*breeds, fixture->messages);
+        auto form =
+            std::make_unique<TBreedForm>(*breeds, fixture->messages, fixture->data().root());
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             QTest::qFail("the window was never shown", __FILE__, __LINE__);
@@ -118,6 +120,12 @@ private slots:
         fixture->messages.answerText(QString("box"));
         QTest::mouseClick(form->findButton(), Qt::LeftButton);
         QCOMPARE(form->grid()->currentIndex().row(), 1);
+    }
+
+    void altLettersAreOneEach()
+    {
+        auto form = open();
+        QCOMPARE(mnemonicClashes(form.get()), QStringList());
     }
 };
 

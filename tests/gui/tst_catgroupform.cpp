@@ -1,4 +1,5 @@
 #include "DataRootFixture.h"
+#include "MnemonicClashes.h"
 
 #include "setup/CatGroupForm.h"
 #include "setup/CatGrpListForm.h"
@@ -140,6 +141,16 @@ private slots:
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().endsWith("\nadded by hand\n"));
+    }
+
+    // Every menu and button has its own Alt letter, in the form and the grid view.
+    void altLettersAreOneEach()
+    {
+        auto form = open();
+        QCOMPARE(mnemonicClashes(form.get()), QStringList());
+        form->GridClick();
+        form->DeletesClick();
+        QCOMPARE(mnemonicClashes(form.get()), QStringList());
     }
 };
 

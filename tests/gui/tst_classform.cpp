@@ -1,4 +1,5 @@
 #include "DataRootFixture.h"
+#include "MnemonicClashes.h"
 
 #include "setup/ClassForm.h"
 #include "setup/ClassReportForm.h"
@@ -77,7 +78,7 @@ private slots:
         QCOMPARE(form->windowTitle(), QString("Currently Defined Classes "));
         QCOMPARE(form->indexPanel()->text(), QString("Current Index = Sort Code"));
         QCOMPARE(form->recordPanel()->text(), QString("Rec #    1 /   29"));
-        QCOMPARE(menuTexts(form->menuBar()), (QStringList{"&File", "&Index", "&Reports", "&Help"}));
+        QCOMPARE(menuTexts(form->menuBar()), (QStringList{"Fi&le", "&Index", "&Reports", "&Help"}));
         QCOMPARE(form->cancelButton()->text(), QString("Ca&ncel"));
         QCOMPARE(form->closeButton()->text(), QString("&Close"));
         QTableView* grid = form->grid();
@@ -146,6 +147,14 @@ private slots:
         QCOMPARE(rows.value(0, "section").toString(), QString("Obedience"));
         QCOMPARE(report.report().definition.title, QString("NUR CLASSES DATABASE"));
         QCOMPARE(fixture->data().ShowClasses()->recno(), current);
+    }
+
+    // Every menu and button has its own Alt letter: the File menu gives the
+    // F to the Find button.
+    void altLettersAreOneEach()
+    {
+        auto form = open();
+        QCOMPARE(mnemonicClashes(form.get()), QStringList());
     }
 };
 

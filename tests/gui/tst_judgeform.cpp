@@ -1,3 +1,4 @@
+#include "MnemonicClashes.h"
 #include "masters/JlistForm.h"
 #include "masters/JudgLabelsForm.h"
 #include "masters/JudgeForm.h"
@@ -251,6 +252,21 @@ private slots:
         QVERIFY(labels.saveAsPdf());
         QCOMPARE(messages->texts.last(), QString("All done"));
         QVERIFY(QFile(pdf).size() > 0);
+    }
+
+    // Alt+F is the Find button's from anywhere in the window: the File menu
+    // takes the L, so no letter is claimed twice.
+    void altFFindsFromTheDataPanel()
+    {
+        Tjudgeform window(*data, KeyboardSettings{});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(mnemonicClashes(&window), QStringList());
+        window.box("first")->setFocus();
+        messages->texts.clear();
+        QTest::keyClick(window.box("first"), Qt::Key_F, Qt::AltModifier);
+        // A button reached by its letter clicks a moment later, as if pressed.
+        QTRY_COMPARE(messages->texts, QStringList{"Enter Last Name to find: "});
     }
 };
 

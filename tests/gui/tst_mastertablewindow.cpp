@@ -5,6 +5,7 @@
 #include "dbf/Table.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,6 +19,17 @@ namespace
 {
 
 const QColor kPink(255, 182, 193);
+
+// Refuses every save while told to.
+class RefusingRules : public MasterSaveRules
+{
+public:
+    Done prepareSave(dbf::Table&) override
+    {
+        return refuse ? Done::failure("Refused") : Done::success();
+    }
+    bool refuse = false;
+};
 
 // A small owners window on the base: one bound box, two orders, remove-all.
 class OwnersOnTheBase : public MasterTableWindow
@@ -40,15 +52,15 @@ public:
         addOrder({"Last Name", "name", "Last Name", "Last Name"});
         addOrder({"Owner ID", "ownerid", "Owner ID", "ID #", FindKey::FiveDigitId});
         offerRemoveAll("Are you sure you want to permanently remove all Owners?");
+        auto rules = std::make_unique<RefusingRules>();
+        refusing = rules.get();
+        browser().setSaveRules(std::move(rules));
         startBrowsing(0);
     }
 
-    bool refuse = false;
+    RefusingRules* refusing;
     QLineEdit* last;
     QLineEdit* first;
-
-protected:
-    bool validateSave() override { return !refuse; }
 };
 
 bool browsing(const MasterTableWindow& w)
@@ -117,10 +129,10 @@ private slots:
         w->first->setFocus();
         QTest::keyClicks(w->first, "Ann");
         QVERIFY(editing(*w));
-        w->refuse = true;
+        w->refusing->refuse = true;
         QTest::mouseClick(w->saveButton(), Qt::LeftButton);
         QVERIFY2(editing(*w), "a refused save stays in the edit");
-        w->refuse = false;
+        w->refusing->refuse = false;
         QTest::mouseClick(w->saveButton(), Qt::LeftButton);
         QVERIFY(browsing(*w));
         owners->go(2);
@@ -134,11 +146,39 @@ private slots:
         QCOMPARE(w->last->text(), QString("baker")); // AutoCaps is off
     }
 
+    // Each column is as wide as its heading and its values, up to a limit
+    // that keeps one long value from taking the whole grid.
+    void gridColumnsShowTheirHeadingsAndValues()
+    {
+        const QString address = "268 North Meadowbrook Lane, Apt 12";
+        const QString email(60, u'w');
+        owners->go(1);
+        owners->edit();
+        owners->setText("address", address.toStdString());
+        owners->setText("email", email.toStdString());
+        owners->post();
+        auto w = open();
+        const QHeaderView* header = w->grid()->horizontalHeader();
+        const QFontMetrics cells = w->grid()->fontMetrics();
+        const auto width = [&](const char* field) {
+            return header->sectionSize(w->model().columns().indexOf(field));
+        };
+        QVERIFY(width("address") >= cells.horizontalAdvance(address));
+        QVERIFY(width("owner_id") >= header->fontMetrics().horizontalAdvance("OWNER_ID"));
+        QVERIFY(width("email") < cells.horizontalAdvance(email));
+        QVERIFY(width("email") >= cells.averageCharWidth() * 30);
+    }
+
     void navigatingSavesThePendingEdit()
     {
         auto w = open();
         QTest::mouseClick(w->editButton(), Qt::LeftButton);
         w->first->setText("Jo");
+        // The navigator's pictures are the tool bar's, not a scroll bar's arrows.
+        for (int which = 0; which < 4; ++which) {
+            QCOMPARE(w->navigatorButton(which)->arrowType(), Qt::NoArrow);
+            QVERIFY(!w->navigatorButton(which)->icon().isNull());
+        }
         QTest::mouseClick(w->navigatorButton(2), Qt::LeftButton); // next
         QVERIFY(browsing(*w));
         QCOMPARE(w->last->text(), QString("Smith"));

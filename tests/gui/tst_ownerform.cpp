@@ -1,7 +1,11 @@
 #include "DataRootFixture.h"
+#include "MnemonicClashes.h"
 
+#include "entry/MainForm.h"
+#include "entry/MainFormCommands.h"
 #include "masters/OwnerFieldsWidget.h"
 #include "masters/OwnerForm.h"
+#include "storage/SessionSettings.h"
 #include "ui/LabelSheetWindow.h"
 #include "ui/TextListingWindow.h"
 
@@ -209,6 +213,32 @@ private slots:
         QCOMPARE(window->recordPanel()->text(), "Rec #     0 /     0");
         QCOMPARE(fixture->messages.texts.at(0),
                  "Are you sure you want to permanently remove all Owners?");
+    }
+
+    void altLettersAreOneEach() { QCOMPARE(mnemonicClashes(window.get()), QStringList()); }
+
+    // While the owner database window is open the main window is minimised,
+    // and it comes back afterwards; the owners window is no child of it, which
+    // would be minimised with it.
+    void theMainWindowStepsAsideWhileTheOwnersAreOpen()
+    {
+        window.reset();
+        SessionSettings session;
+        TMainForm form(fixture->data().preferences(), session, fixture->messages);
+        connectMenuCommands(form, fixture->data(), session);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        bool minimisedMeanwhile = false;
+        bool ownParent = true;
+        whenModalOpens([&](QWidget* modal) {
+            QVERIFY(qobject_cast<TOwnerForm*>(modal));
+            minimisedMeanwhile = form.isMinimized();
+            ownParent = modal->parentWidget() != nullptr;
+        });
+        form.action(MenuAction::Owners)->trigger();
+        QVERIFY(minimisedMeanwhile);
+        QVERIFY(!ownParent);
+        QVERIFY(!form.isMinimized());
     }
 };
 

@@ -61,6 +61,31 @@ private slots:
         QVERIFY(isCentred(window));
     }
 
+    // A window that asks for more than the screen gets what fits, with room
+    // left for its frame, and stays whole on the screen; one that fits is
+    // centred at the size it asked for.
+    void fittedWindowsStayOnTheScreen()
+    {
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        for (const QSize wanted :
+             {QSize(300, 200), QSize(free.width() - 10, free.height() - 10), QSize(5000, 4000)}) {
+            QWidget window;
+            window.move(free.topLeft());
+            fitOnScreen(&window, wanted);
+            QVERIFY(window.width() <= wanted.width() && window.height() <= wanted.height());
+            const QRect framed(window.pos(), window.size() + QSize(16, 40));
+            QVERIFY2(free.contains(framed), qPrintable(QStringLiteral("%1x%2 at %3,%4")
+                                                           .arg(window.width())
+                                                           .arg(window.height())
+                                                           .arg(window.x())
+                                                           .arg(window.y())));
+            if (wanted == QSize(300, 200)) {
+                QCOMPARE(window.size(), wanted);
+                QVERIFY(isCentred(window));
+            }
+        }
+    }
+
 private:
     static bool isCentred(const QWidget& window)
     {

@@ -85,6 +85,38 @@ private slots:
                  QStringLiteral("T Challenge Team"));
     }
 
+    // Specify makes the window several times taller: it grows round its
+    // centre and stays whole on the screen, its frame included.
+    void specifyingClassesKeepsTheWindowOnTheScreen()
+    {
+        TShowDatesForm2 form(fixture_->data(), true);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QRect free = form.screen()->availableGeometry();
+        const int before = form.height();
+        // A show being made has no record number yet.
+        QVERIFY(!child<QLabel>(&form, "recordStatus")->isVisible());
+        QCOMPARE(child<QLabel>(&form, "indexStatus")->text(),
+                 QStringLiteral("Current Index = Show Number"));
+
+        QTest::keyClicks(child<QLineEdit>(&form, "firstDate"), "10132006");
+        child<QSpinBox>(&form, "trials")->setValue(4);
+        QTest::mouseClick(button(&form, kSpecify), Qt::LeftButton);
+        QVERIFY(form.height() > 2 * before);
+        const QRect framed(form.pos(), form.size() + QSize(16, 40));
+        QVERIFY2(free.contains(framed), qPrintable(QStringLiteral("%1x%2 at %3,%4 on %5x%6")
+                                                       .arg(form.width())
+                                                       .arg(form.height())
+                                                       .arg(form.x())
+                                                       .arg(form.y())
+                                                       .arg(free.width())
+                                                       .arg(free.height())));
+        QVERIFY(std::abs(framed.center().x() - free.center().x()) <= 10);
+        // Every class box is there to be seen, not cut off at the bottom.
+        QVERIFY(child<QCheckBox>(&form, "classBox1_13")->visibleRegion().boundingRect().height() >
+                0);
+    }
+
     void saveMessagesAndTheCreatedShow()
     {
         auto& messages = fixture_->messages;
