@@ -390,7 +390,7 @@ void TMainForm::editPreferences()
 {
     if (closeShowBeforePreferences_)
         closeShowBeforePreferences_();
-    TDefaultsForm form(preferences_, session_, this);
+    TDefaultsForm form(preferences_, session_, messages_, this);
     form.exec();
     // The window may have written new keyboard and armband settings, or the
     // file may have changed under it; what is in the file now holds.

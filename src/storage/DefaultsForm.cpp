@@ -4,7 +4,6 @@
 #include "storage/Messages.h"
 #include "storage/Preferences.h"
 #include "storage/SessionSettings.h"
-#include "ui/MessageDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -47,24 +46,9 @@ QRadioButton* addRadio(QButtonGroup* group, QVBoxLayout* layout, const QString& 
 
 } // namespace
 
-TDefaultsForm::TDefaultsForm(Preferences& preferences, SessionSettings& session, QWidget* parent)
-    : TDefaultsForm(preferences, session, std::make_unique<MessageDialog>(), nullptr, parent)
-{
-}
-
 TDefaultsForm::TDefaultsForm(Preferences& preferences, SessionSettings& session, Messages& messages,
                              QWidget* parent)
-    : TDefaultsForm(preferences, session, nullptr, &messages, parent)
-{
-}
-
-TDefaultsForm::~TDefaultsForm() = default;
-
-TDefaultsForm::TDefaultsForm(Preferences& preferences, SessionSettings& session,
-                             std::unique_ptr<MessageDialog> own, Messages* messages,
-                             QWidget* parent)
-    : QDialog(parent), preferences_(preferences), session_(session), ownMessages_(std::move(own)),
-      messages_(messages ? *messages : *ownMessages_)
+    : QDialog(parent), preferences_(preferences), session_(session), messages_(messages)
 {
     setWindowTitle(QStringLiteral("NUR Trial - Default Settings"));
 
@@ -104,6 +88,8 @@ TDefaultsForm::TDefaultsForm(Preferences& preferences, SessionSettings& session,
     load(readDefaultsValues(preferences_));
     watchForChanges();
 }
+
+TDefaultsForm::~TDefaultsForm() = default;
 
 QWidget* TDefaultsForm::buildClubPage()
 {

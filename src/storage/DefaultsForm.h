@@ -6,7 +6,6 @@
 
 #include <memory>
 
-class MessageDialog;
 class Messages;
 class Preferences;
 class SessionSettings;
@@ -26,17 +25,12 @@ public:
     // Every message, a file that cannot be written included, goes through `messages`.
     TDefaultsForm(Preferences& preferences, SessionSettings& session, Messages& messages,
                   QWidget* parent = nullptr);
-    // For the entry desk's call until it hands in its messages: the
-    // messages are the application's dialogs over this window.
-    TDefaultsForm(Preferences& preferences, SessionSettings& session, QWidget* parent = nullptr);
     ~TDefaultsForm() override;
 
     // What the controls hold now.
     DefaultsValues values() const;
 
 private:
-    TDefaultsForm(Preferences& preferences, SessionSettings& session,
-                  std::unique_ptr<MessageDialog> own, Messages* messages, QWidget* parent);
     QWidget* buildClubPage();
     QWidget* buildSecretaryPage();
     QWidget* buildDataEntryPage();
@@ -51,7 +45,6 @@ private:
 
     Preferences& preferences_;
     SessionSettings& session_;
-    std::unique_ptr<MessageDialog> ownMessages_; // none when the caller hands its messages in
     Messages& messages_;
     DefaultsValues loaded_;
 
