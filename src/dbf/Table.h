@@ -174,6 +174,12 @@ public:
     // Direct writes of the record buffer: no post hooks, no flush.
     void appendRecord(); // appends the buffer as a new record and goes there
     void writeRecord();  // rewrites the current record in place
+    // Many new records in one write: queueRecord() sets the buffer aside as a
+    // record to add, appendQueued() writes every queued record at once (then
+    // flushes, and goes to the last of them) and returns how many. A failed
+    // write adds none of them; they stay queued for another try.
+    void queueRecord();
+    std::uint32_t appendQueued();
 
     // Deletion marks of the current record (written at once, no flush).
     void setDeleted(bool deleted);
@@ -247,6 +253,7 @@ private:
     mutable std::vector<std::uint32_t> visible_;
     mutable bool visibleValid_ = false;
     PostHook beforePost_;
+    std::vector<char> queued_; // records set aside by queueRecord()
 };
 
 // Date helpers shared by the engine and its callers.

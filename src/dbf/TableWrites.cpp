@@ -366,6 +366,32 @@ void Table::appendRecord()
     bufferDirty_ = false;
 }
 
+void Table::queueRecord()
+{
+    queued_.insert(queued_.end(), buffer_.begin(), buffer_.end());
+    bufferDirty_ = false;
+}
+
+std::uint32_t Table::appendQueued()
+{
+    requireWritable("append");
+    const auto count = static_cast<std::uint32_t>(queued_.size() / recordLength_);
+    if (count == 0)
+        return 0;
+    try {
+        reserveForAppend(count);
+        appendToFile(queued_.data(), count, true);
+    } catch (const Error& e) {
+        rethrowWith(e, "No record was appended.");
+    }
+    current_ = commitAppended(queued_.data(), count);
+    queued_.clear();
+    state_ = State::Browse;
+    bof_ = eof_ = false;
+    loadBuffer();
+    return count;
+}
+
 void Table::writeRecord()
 {
     requireWritable("write");

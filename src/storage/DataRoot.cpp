@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QUuid>
 
 #include <filesystem>
 
@@ -34,8 +35,14 @@ void makeFolder(const QString& path, QStringList& made, const QString& relative)
 void writeTable(const QString& path, const dbf::FieldList& fields,
                 const QList<ShippedData::Row>& rows = {})
 {
-    const QString temporary = path + kTemporarySuffix;
-    QFile::remove(temporary);
+    // Leftovers of a run cut short go (the data root's lock keeps any other
+    // writer away), and the new temporary has a name of its own.
+    const QFileInfo target(path);
+    for (const QString& leftover :
+         target.dir().entryList({target.fileName() + kTemporarySuffix + u'*'}, QDir::Files))
+        QFile::remove(target.dir().filePath(leftover));
+    const QString temporary =
+        path + kTemporarySuffix + QUuid::createUuid().toString(QUuid::Id128).left(12);
     dbf::Table::create(temporary.toStdString(), fields);
     if (!rows.isEmpty()) {
         const auto table = dbf::Table::open(temporary.toStdString());
@@ -48,9 +55,10 @@ void writeTable(const QString& path, const dbf::FieldList& fields,
                     table->setText(it.key().toStdString(), it.value().toStdString());
             }
             table->setDeleted(ShippedData::isDeleted(row));
-            table->appendRecord();
+            table->queueRecord();
         }
-        table->flush();
+        // Written in one go: a start cut short leaves the whole table or none.
+        table->appendQueued();
     }
     std::error_code error;
     std::filesystem::rename(temporary.toStdString(), path.toStdString(), error);

@@ -622,3 +622,23 @@ TEST_F(TableTest, AppendFromKeepsTheTagsInOrderForFewAndManyRecords)
         std::filesystem::remove(file);
     }
 }
+
+// Records queued and appended at once reach the file in one write: all of
+// them, tagged and counted, or (when the write fails) none, still queued.
+TEST_F(TableTest, QueuedRecordsAreAppendedTogether)
+{
+    auto t = fresh();
+    t->addTag({"byname", "upper(name)"});
+    for (const char* name : {"Cy", "Al", "Bo"}) {
+        t->blankBuffer();
+        t->setText("name", name);
+        t->queueRecord();
+    }
+    EXPECT_EQ(t->recordCount(), 0u) << "nothing before the append";
+    EXPECT_EQ(t->appendQueued(), 3u);
+    EXPECT_EQ(t->appendQueued(), 0u) << "the queue is empty afterwards";
+    t->setOrder("byname");
+    EXPECT_EQ(walk(*t), (std::vector<std::uint32_t>{2, 3, 1}));
+    t.reset();
+    EXPECT_EQ(Table::open(file)->recordCount(), 3u);
+}
