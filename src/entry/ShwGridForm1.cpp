@@ -182,6 +182,17 @@ TShwGridForm1::TShwGridForm1(Tdmod& data, QWidget* parent)
     recordPanel_ = new QLabel;
     indexPanel_ = new QLabel(QStringLiteral("Current Index = ") + orderLabel(orderFound_));
     status->addWidget(hintPanel_, 1);
+    for (QLabel* panel : {hintPanel_, showPanel_, recordPanel_, indexPanel_}) {
+        panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
+    }
+    // Wide enough for the longest text each shows, so the panels do not jump.
+    const auto fit = [](QLabel* panel, const QString& longest) {
+        panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(longest) + 16);
+    };
+    fit(showPanel_, QStringLiteral("Show #  99999"));
+    fit(recordPanel_, QStringLiteral("Rec # 99999 / 99999"));
+    fit(indexPanel_, QStringLiteral("Current Index is Descending Obedience Heights"));
     for (QLabel* panel : {showPanel_, recordPanel_, indexPanel_})
         status->addPermanentWidget(panel);
 
@@ -306,6 +317,9 @@ template <typename Step> void TShwGridForm1::run(Step step)
 void TShwGridForm1::sizeColumns()
 {
     const QFontMetrics metrics = grid_->fontMetrics();
+    // Registration numbers and armbands are capitals and digits: wider than
+    // an average letter.
+    const int characterWidth = metrics.horizontalAdvance(u'0');
     const dbf::Table& entries = model_->table();
     const QStringList fields = model_->columns();
     for (int column = 0; column < fields.size(); ++column) {
@@ -313,11 +327,11 @@ void TShwGridForm1::sizeColumns()
         int characters = 8;
         if (position >= 0) {
             const dbf::FieldDef& field = entries.fields().at(position);
-            characters = field.type == dbf::FieldType::Date ? 10 : std::min(int(field.width), 30);
+            characters = field.type == dbf::FieldType::Date ? 10 : std::min(int(field.width), 25);
         }
         const QString header = model_->headerData(column, Qt::Horizontal).toString();
         grid_->setColumnWidth(column, std::max(metrics.horizontalAdvance(header) + 18,
-                                               metrics.averageCharWidth() * characters + 14));
+                                               characterWidth * characters + 14));
     }
 }
 
