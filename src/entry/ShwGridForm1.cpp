@@ -262,14 +262,13 @@ void TShwGridForm1::buildMenus()
     connect(resetOrderAction_, &QAction::triggered, this, &TShwGridForm1::resetToDefaultOrder);
 }
 
-QAction* TShwGridForm1::addOrder(QMenu* menu, const ShowGridOrder& order)
+void TShwGridForm1::addOrder(QMenu* menu, const ShowGridOrder& order)
 {
     QAction* action = menu->addAction(order.caption.toString());
     action->setCheckable(true);
     action->setChecked(dbf::sameName(orderFound_, order.tag.toString().toStdString()));
     orderGroup_->addAction(action);
     connect(action, &QAction::triggered, this, [this, &order] { selectOrder(order); });
-    return action;
 }
 
 QToolButton* TShwGridForm1::navigatorButton(int which) const

@@ -82,7 +82,7 @@ protected:
 
 private:
     void buildMenus();
-    QAction* addOrder(QMenu* menu, const ShowGridOrder& order);
+    void addOrder(QMenu* menu, const ShowGridOrder& order);
     void selectOrder(const ShowGridOrder& order);
     void load();
     template <typename Step> void run(Step step);
