@@ -3,6 +3,7 @@
 #include "entry/EntryDeskWidget.h"
 #include "entry/EntryOrders.h"
 #include "entry/MainForm.h"
+#include "entry/ShwGridForm1.h"
 #include "masters/BreedForm.h"
 #include "masters/JudgeForm.h"
 #include "masters/OwnerForm.h"
@@ -123,6 +124,16 @@ constexpr MenuCommand kCommands[] = {
     {MenuAction::OrderRallyJumpDescending, selectOrder<MenuAction::OrderRallyJumpDescending>},
     {MenuAction::OrderBreedName, selectOrder<MenuAction::OrderBreedName>},
     {MenuAction::OrderInputOrder, selectOrder<MenuAction::OrderInputOrder>},
+    {MenuAction::GridFormat,
+     [](MenuCommandContext& c) {
+         // A move in the grid would throw away an entry being typed: it is
+         // saved first, as a move on the desk saves it.
+         EntryDeskWidget* desk = c.form.entryDesk();
+         if (desk->editing())
+             desk->save();
+         if (!desk->editing())
+             openShowGridWindow(c.data, &c.form);
+     }},
     {MenuAction::HideDeletes, hideOrShowDeletes},
     {MenuAction::PackRemoveDeletes, [](MenuCommandContext& c) { c.form.entryDesk()->pack(); }},
     {MenuAction::HowToStartShow,
