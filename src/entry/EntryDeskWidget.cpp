@@ -176,8 +176,10 @@ void EntryDeskWidget::watchKeys()
         textStart->watch(panel_->fieldBox(QString::fromLatin1(field)));
     for (const char* name : {"breeder", "sire", "dam", "owner2"})
         wordStart->watch(panel_->dogBox(QString::fromLatin1(name)));
-    textStart->setEnabled(session_.keyboard.autoCaps);
-    wordStart->setEnabled(session_.keyboard.autoCaps);
+    auto* nameList = new AutoCapsFilter(AutoCapsRule::NameList, this);
+    nameList->watch(panel_->ownerPickList()->lineEdit());
+    for (AutoCapsFilter* filter : {textStart, wordStart, nameList})
+        filter->setEnabled(session_.keyboard.autoCaps);
 }
 
 bool EntryDeskWidget::eventFilter(QObject* watched, QEvent* event)

@@ -21,6 +21,9 @@ bool autoCapsApplies(AutoCapsRule rule, const TypingPoint& point)
 
     if (rule == AutoCapsRule::WordStart)
         return at <= 0 || breaksWord(point.text.at(at - 1));
+    if (rule == AutoCapsRule::NameList)
+        return at <= 0 || point.text.isEmpty() ||
+               QStringView(u" .-,&/").contains(point.text.back());
 
     if (point.text.isEmpty())
         return true;

@@ -12,6 +12,10 @@ enum class AutoCapsRule {
     // Breeder, sire, dam and co-owner: a letter typed at the start of the text
     // or right after a blank or a hyphen, wherever the caret is.
     WordStart,
+    // The owner pick lists, where a name is typed as "Last, First": a letter
+    // typed with the caret at the start, or when the text ends with a blank,
+    // a period, a hyphen, a comma, "&" or "/".
+    NameList,
 };
 
 // What the edit box looks like when a letter is typed.

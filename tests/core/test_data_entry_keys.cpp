@@ -21,6 +21,7 @@ TEST(AutoCaps, WhichTypedLettersAreCapitalised)
     };
     const auto T = AutoCapsRule::TextStart;
     const auto W = AutoCapsRule::WordStart;
+    const auto N = AutoCapsRule::NameList;
     const std::vector<Case> cases = {
         {T, "", 0, -1, 0, true},          // empty box
         {T, "o", 1, -1, 0, false},        // o'neil: only the first letter
@@ -36,6 +37,12 @@ TEST(AutoCaps, WhichTypedLettersAreCapitalised)
         {W, "Ch Rex", 4, -1, 0, false},   // inside a word
         {W, "Mary-ann", 5, -1, 0, true},  // right after a hyphen
         {W, "Ch Rex", 6, 3, 3, true},     // the selection starts after a blank
+        {N, "", 0, -1, 0, true},          // the pick list: the start
+        {N, "Smith,", 6, -1, 0, true},    // after the comma of "Last, First"
+        {N, "Smith & ", 8, -1, 0, true},  // after "&"
+        {N, "Smith/", 6, -1, 0, true},    // after "/"
+        {N, "St.", 3, -1, 0, true},       // after a period
+        {N, "Sm", 2, -1, 0, false},       // inside a word
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString() + " at " + std::to_string(c.cursor));
