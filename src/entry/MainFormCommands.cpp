@@ -6,6 +6,8 @@
 #include "masters/BreedForm.h"
 #include "masters/JudgeForm.h"
 #include "masters/OwnerForm.h"
+#include "preparation/AddArmForm.h"
+#include "preparation/AssignJudgeForm.h"
 #include "setup/CatGroupForm.h"
 #include "setup/ClassForm.h"
 #include "setup/ConfirmSortKeysForm.h"
@@ -57,6 +59,16 @@ void openShow(MenuCommandContext& c)
     showState(c);
 }
 
+void assignArmbandNumbers(MenuCommandContext& c)
+{
+    openAddArmWindow(c.data, c.session.keyboard, &c.form);
+    // The window walked the entries its own way and showed the deleted ones.
+    c.form.entryDesk()->showAllFromTheStart();
+    c.form.action(MenuAction::OrderLastName)->setChecked(true);
+    c.form.action(MenuAction::HideDeletes)
+        ->setText(findMenuEntry(MenuAction::HideDeletes)->caption.toString());
+}
+
 constexpr MenuCommand kCommands[] = {
     {MenuAction::NewShow, newShow},
     {MenuAction::OpenShow, openShow},
@@ -67,11 +79,16 @@ constexpr MenuCommand kCommands[] = {
      [](MenuCommandContext& c) { openOwnersWindow(c.data, c.session.keyboard, &c.form); }},
     {MenuAction::Judges,
      [](MenuCommandContext& c) { openJudgesWindow(c.data, c.session.keyboard, &c.form); }},
+    {MenuAction::JudgeAssignments,
+     [](MenuCommandContext& c) { openAssignJudgeWindow(c.data, &c.form); }},
     {MenuAction::Breeds, [](MenuCommandContext& c) { openBreedsWindow(c.data, &c.form); }},
     {MenuAction::ClassesAndSortKeys,
      [](MenuCommandContext& c) { openClassesWindow(c.data, &c.form); }},
     {MenuAction::CatalogGroupings,
      [](MenuCommandContext& c) { openCatGroupsWindow(c.data, &c.form); }},
+    {MenuAction::SpecifyJudgeAssignments,
+     [](MenuCommandContext& c) { openAssignJudgeWindow(c.data, &c.form); }},
+    {MenuAction::AssignArmbandNumbers, assignArmbandNumbers},
     {MenuAction::ConfirmSortKeys,
      [](MenuCommandContext& c) { openConfirmSortKeysWindow(c.data, &c.form); }},
     {MenuAction::OrderLastName, selectOrder<MenuAction::OrderLastName>},
