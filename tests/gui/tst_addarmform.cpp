@@ -376,6 +376,18 @@ private slots:
         QCOMPARE(armbands().first(), QStringLiteral("9    "));
     }
 
+    void enterOutsideTheGridMovesToTheNextControl()
+    {
+        makeShow({{"Adams"}});
+        openWindow();
+        form->findButton()->setFocus();
+        QTest::keyClick(form->findButton(), Qt::Key_Return);
+        QVERIFY(form->autoAssignButton()->hasFocus());
+        QVERIFY(messages().texts.isEmpty()); // Find did not run
+        QTest::keyClick(form->autoAssignButton(), Qt::Key_Enter);
+        QCOMPARE(armbands(), QStringList{"     "}); // nor Auto Assign
+    }
+
     void hideDeletesHidesThemUntilShown()
     {
         makeShow({{"Adams", "", "", "010", true}, {"Baker"}});
