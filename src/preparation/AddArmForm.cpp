@@ -48,12 +48,15 @@ struct ArmbandOrder {
     Submenu submenu;
 };
 
+// What Find asks for in the orders that go to a record number.
+constexpr QStringView kRecordNumber = u"Record #";
+
 // In the order of TAddArmForm::Order, which is the Index menu's.
 constexpr std::array<ArmbandOrder, 9> kOrders = {{
     {u"Last Name", u"name", u"Last Name", u"Last Name", Submenu::None},
     {u"NUR #", u"regnum", u"NUR #", u"NUR #", Submenu::None},
     {u"Armband #", u"armband", u"Armband #", u"Armband #", Submenu::None},
-    {u"Catalog Order (SrtKey)", u"srtkey", u"", u"Record #", Submenu::None},
+    {u"Catalog Order (SrtKey)", u"srtkey", u"", kRecordNumber, Submenu::None},
     {u"Ascending Jump Hts", u"aobjmpht", u"Ascending Obedience Jump Heights", u"",
      Submenu::ObedienceHeights},
     {u"Descending Jump Hts", u"dobjmpht", u"Descending Obedience Jump Heights", u"",
@@ -62,12 +65,11 @@ constexpr std::array<ArmbandOrder, 9> kOrders = {{
      Submenu::RallyHeights},
     {u"Descending Heights", u"drallyht", u"Descending Rally Jump Heights", u"",
      Submenu::RallyHeights},
-    {u"Input Order", u"", u"Input Order", u"Record #", Submenu::None},
+    {u"Input Order", u"", u"Input Order", kRecordNumber, Submenu::None},
 }};
 
 const QString kHideDeletes = QStringLiteral("Hide Deletes");
 const QString kShowDeletes = QStringLiteral("Show Deletes");
-const QString kRecordNumber = QStringLiteral("Record #");
 
 // The grid's fields and their headers; only the armband and the jump heights
 // may be typed into (a sort key that is not three digits would break the catalog).
