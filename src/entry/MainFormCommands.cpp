@@ -7,6 +7,8 @@
 #include "masters/BreedForm.h"
 #include "masters/JudgeForm.h"
 #include "masters/OwnerForm.h"
+#include "preparation/AddArmForm.h"
+#include "preparation/AssignJudgeForm.h"
 #include "setup/CatGroupForm.h"
 #include "setup/ClassForm.h"
 #include "setup/ConfirmSortKeysForm.h"
@@ -97,6 +99,16 @@ void openBreeds(MenuCommandContext& c)
         c.form.entryDesk()->reloadBreeds();
 }
 
+void assignArmbandNumbers(MenuCommandContext& c)
+{
+    openAddArmWindow(c.data, c.session.keyboard, &c.form);
+    // The window walked the entries its own way and showed the deleted ones.
+    c.form.entryDesk()->showAllFromTheStart();
+    c.form.action(MenuAction::OrderLastName)->setChecked(true);
+    c.form.action(MenuAction::HideDeletes)
+        ->setText(findMenuEntry(MenuAction::HideDeletes)->caption.toString());
+}
+
 constexpr MenuCommand kCommands[] = {
     {MenuAction::NewShow, newShow},
     {MenuAction::OpenShow, openShow},
@@ -106,11 +118,16 @@ constexpr MenuCommand kCommands[] = {
     {MenuAction::Owners, openOwners},
     {MenuAction::Judges,
      [](MenuCommandContext& c) { openJudgesWindow(c.data, c.session.keyboard, &c.form); }},
+    {MenuAction::JudgeAssignments,
+     [](MenuCommandContext& c) { openAssignJudgeWindow(c.data, &c.form); }},
     {MenuAction::Breeds, openBreeds},
     {MenuAction::ClassesAndSortKeys,
      [](MenuCommandContext& c) { openClassesWindow(c.data, &c.form); }},
     {MenuAction::CatalogGroupings,
      [](MenuCommandContext& c) { openCatGroupsWindow(c.data, &c.form); }},
+    {MenuAction::SpecifyJudgeAssignments,
+     [](MenuCommandContext& c) { openAssignJudgeWindow(c.data, &c.form); }},
+    {MenuAction::AssignArmbandNumbers, assignArmbandNumbers},
     {MenuAction::ConfirmSortKeys,
      [](MenuCommandContext& c) { openConfirmSortKeysWindow(c.data, &c.form); }},
     {MenuAction::OrderLastName, selectOrder<MenuAction::OrderLastName>},

@@ -20,12 +20,14 @@ std::vector<std::uint32_t> liveEntries(const dbf::Table& entries, const std::str
 }
 
 // Writes one number and saves the record, as the window's grid saves a row.
-void write(dbf::Table& entries, std::uint32_t recno, const QString& armband)
+void write(dbf::Table& entries, std::uint32_t recno, const QString& armband, const Visit& visit)
 {
     entries.go(recno);
     entries.edit();
     entries.setText("arm", armband.toStdString());
     entries.post();
+    if (visit)
+        visit(entries);
 }
 
 QString numberFor(const dbf::RecordView& entry, const Pass& pass, int counter)
@@ -55,6 +57,18 @@ QString withJumpHeight(const QString& height, int counter, int digits)
 bool prefixesObedienceHeight(const std::string& order)
 {
     return dbf::sameName(order, "aobjmpht") || dbf::sameName(order, "dobjmpht");
+}
+
+std::optional<QString> storedNumber(const QString& typed, int digits)
+{
+    const QString number = typed.trimmed();
+    bool isNumber = !number.isEmpty() && number.size() <= kFieldWidth;
+    for (QChar c : number)
+        isNumber = isNumber && c.isDigit();
+    if (!isNumber)
+        return std::nullopt;
+    // The table pads the field with blanks on the right.
+    return plainNumber(number.toInt(), digits).leftJustified(kFieldWidth, u' ', true);
 }
 
 std::optional<QString> refusal(const dbf::Table& entries, const Pass& pass)
@@ -91,25 +105,25 @@ std::optional<QString> refusal(const dbf::Table& entries, const Pass& pass)
     return why;
 }
 
-Result<int> assign(dbf::Table& entries, const Pass& pass)
+Result<int> assign(dbf::Table& entries, const Pass& pass, const Visit& visit)
 {
     if (const auto refused = refusal(entries, pass))
         return Result<int>::failure(*refused);
     int counter = TextRules::TextToInt(pass.start);
-    const std::vector<std::uint32_t> visit = liveEntries(entries, pass.order);
-    for (std::uint32_t recno : visit)
-        write(entries, recno, numberFor(entries.record(recno), pass, counter++));
+    const std::vector<std::uint32_t> toVisit = liveEntries(entries, pass.order);
+    for (std::uint32_t recno : toVisit)
+        write(entries, recno, numberFor(entries.record(recno), pass, counter++), visit);
     entries.first();
-    return int(visit.size());
+    return int(toVisit.size());
 }
 
-int clear(dbf::Table& entries, const std::string& order)
+int clear(dbf::Table& entries, const std::string& order, const Visit& visit)
 {
-    const std::vector<std::uint32_t> visit = liveEntries(entries, order);
-    for (std::uint32_t recno : visit)
-        write(entries, recno, QStringLiteral(" "));
+    const std::vector<std::uint32_t> toVisit = liveEntries(entries, order);
+    for (std::uint32_t recno : toVisit)
+        write(entries, recno, QStringLiteral(" "), visit);
     entries.first();
-    return int(visit.size());
+    return int(toVisit.size());
 }
 
 } // namespace ArmbandNumbering

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace dbf
@@ -34,14 +36,23 @@ QString withJumpHeight(const QString& height, int counter, int digits);
 // obedience jump-height orders, the rally height under every other.
 bool prefixesObedienceHeight(const std::string& order);
 
+// Told of each entry a pass numbers or clears, with the table standing on it,
+// as a window's record-move hook is.
+using Visit = std::function<void(const dbf::Table& entries)>;
+
+// The armband field as Auto Assign leaves it for a typed number at `digits`
+// ("101" at five digits is "  101"), so Find can match it whole; nothing for
+// a text that is not a number.
+std::optional<QString> storedNumber(const QString& typed, int digits);
+
 // Why a pass may not start (its last numbers would not fit the five
 // characters of the field, so the field would cut them into wrong and
 // repeated numbers), or nothing.
 std::optional<QString> refusal(const dbf::Table& entries, const Pass& pass);
 // Numbers every entry not marked deleted; the number of entries numbered, or
-// the refusal.
-Result<int> assign(dbf::Table& entries, const Pass& pass);
+// the refusal. The table ends on the first record of the order.
+Result<int> assign(dbf::Table& entries, const Pass& pass, const Visit& visit = {});
 // Blanks the number of every entry not marked deleted; how many.
-int clear(dbf::Table& entries, const std::string& order);
+int clear(dbf::Table& entries, const std::string& order, const Visit& visit = {});
 
 } // namespace ArmbandNumbering

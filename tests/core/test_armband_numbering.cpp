@@ -63,6 +63,44 @@ TEST(ArmbandNumbers, PlainAndJumpHeightForms)
     }
 }
 
+// Find in the Armband # order matches the field as a pass leaves it.
+TEST(ArmbandNumbers, TheStoredFieldOfATypedNumber)
+{
+    const struct {
+        const char* typed;
+        int digits;
+        const char* stored; // nullptr: not a number
+    } cases[] = {
+        {"101", 5, "  101"},  {"101", 4, " 101 "}, {"101", 3, "101  "}, {" 7 ", 3, "  7  "},
+        {"1000", 3, "1000 "}, {"10A", 5, nullptr}, {"", 5, nullptr},    {"123456", 5, nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto stored = ArmbandNumbering::storedNumber(c.typed, c.digits);
+        if (!c.stored)
+            EXPECT_FALSE(stored) << c.typed;
+        else
+            EXPECT_EQ(stored.value_or("none").toStdString(), c.stored) << c.typed;
+    }
+}
+
+TEST_F(ArmbandNumberingTest, EachEntryAPassNumbersOrClearsIsVisitedOnceWhereItStands)
+{
+    add("Cole", "16");
+    add("Adams", " 8");
+    add("Baker", " 8");
+    entries().go(3);
+    entries().setDeleted(true);
+    std::vector<std::string> visited;
+    const auto visit = [&](const dbf::Table& table) {
+        visited.push_back(table.text("last") + "=" + table.raw("arm"));
+    };
+    ASSERT_TRUE(ArmbandNumbering::assign(entries(), {"name", false, 3, "101"}, visit));
+    EXPECT_EQ(visited, (std::vector<std::string>{"Adams=101  ", "Cole=102  "}));
+    visited.clear();
+    ArmbandNumbering::clear(entries(), "", visit);
+    EXPECT_EQ(visited, (std::vector<std::string>{"Cole=     ", "Adams=     "}));
+}
+
 TEST_F(ArmbandNumberingTest, TheCounterRunsOnAcrossHeightsInTheOrderChosen)
 {
     add("Cole", "16");
