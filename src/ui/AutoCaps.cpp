@@ -21,6 +21,8 @@ bool autoCapsApplies(AutoCapsRule rule, const TypingPoint& point)
 
     if (rule == AutoCapsRule::WordStart)
         return at <= 0 || breaksWord(point.text.at(at - 1));
+    if (rule == AutoCapsRule::OwnerPick)
+        return at <= 0 || QStringView(u" .-,/").contains(point.text.at(at - 1));
 
     if (point.text.isEmpty())
         return true;

@@ -12,6 +12,9 @@ enum class AutoCapsRule {
     // Breeder, sire, dam and co-owner: a letter typed at the start of the text
     // or right after a blank or a hyphen, wherever the caret is.
     WordStart,
+    // The dog master's owner pick field: a letter typed at the start of the
+    // text or right after a blank, ".", "-", "," or "/", wherever the caret is.
+    OwnerPick,
 };
 
 // What the edit box looks like when a letter is typed.
