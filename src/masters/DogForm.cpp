@@ -285,8 +285,6 @@ QWidget* TDogForm::makeOwnerPanel()
     QFont bold = ownerName_->font();
     bold.setBold(true);
     ownerName_->setFont(bold);
-    // With a buddy the label reads "&&" as one ampersand, so the name line
-    // keeps the doubled ampersands of a caption.
     ownerAddress_ = new QLabel;
     ownerEmail_ = new QLabel;
     ownerPhone_ = new QLabel;
@@ -297,6 +295,8 @@ QWidget* TDogForm::makeOwnerPanel()
     changeOwnerButton_ = new QPushButton(QStringLiteral("Change Owner"));
     changeOwnerButton_->setAutoDefault(false);
     connect(changeOwnerButton_, &QPushButton::clicked, this, &TDogForm::changeOwner);
+    // With a buddy the label reads "&&" as one ampersand, as a caption does,
+    // so the name line shows an ampersand between names as it is.
     ownerName_->setBuddy(changeOwnerButton_);
 
     ownerPick_ = new QComboBox;
@@ -425,7 +425,10 @@ void TDogForm::toggleGrid()
         grid()->raise();
         growToContents();
     } else {
-        resize(width(), sizeHint().height());
+        // The boxes alone need no more than their own height, once the
+        // layout has let go of the grid.
+        layout()->activate();
+        resize(width(), minimumSizeHint().height());
     }
 }
 

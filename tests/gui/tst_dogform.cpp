@@ -200,6 +200,19 @@ private slots:
         QCOMPARE(mnemonicClashes(window.get()), QStringList());
     }
 
+    void anAmpersandInTheOwnersNameShowsAsOne()
+    {
+        addOwner("00021", "Mary & Al", "Jones");
+        dogs().go(2);
+        dogs().setText("owner_id", "00021");
+        dogs().writeRecord();
+        window->refreshAll();
+        QCOMPARE(window->ownerNameLine()->text(), "Mary && Al Jones");
+        QLabel plain("Mary & Al Jones");
+        plain.setFont(window->ownerNameLine()->font());
+        QCOMPARE(window->ownerNameLine()->sizeHint().width(), plain.sizeHint().width());
+    }
+
     void keyboardPreferencesMissingFromTheFileCountAsOn()
     {
         QVERIFY(window->keyboardSettings().enterAsTab);
