@@ -1,10 +1,12 @@
 #include "entry/MainFormCommands.h"
 
 #include "entry/EntryDeskWidget.h"
+#include "entry/EntryDog.h"
 #include "entry/EntryOrders.h"
 #include "entry/MainForm.h"
 #include "entry/ShwGridForm1.h"
 #include "masters/BreedForm.h"
+#include "masters/DogForm.h"
 #include "masters/JudgeForm.h"
 #include "masters/OwnerForm.h"
 #include "preparation/AddArmForm.h"
@@ -14,6 +16,7 @@
 #include "setup/ConfirmSortKeysForm.h"
 #include "setup/ShowDatesForm2.h"
 #include "storage/DataModule.h"
+#include "storage/RecordValues.h"
 #include "storage/SessionSettings.h"
 #include "ui/HelpText.h"
 #include "ui/HelpViewerWindow.h"
@@ -92,6 +95,28 @@ void openOwners(MenuCommandContext& c)
         c.form.entryDesk()->refresh();
 }
 
+// The dog master opens on the dog of the entry the desk shows. An entry being
+// typed is saved first: the dog master window may pack the dogs, renumbering
+// the record the entry's save would write its dog to. The desk reads the
+// entry's owner and dog again when its hooks come back after the window.
+void openDogMaster(MenuCommandContext& c)
+{
+    if (c.data.showOpen()) {
+        EntryDeskWidget* desk = c.form.entryDesk();
+        if (desk->editing())
+            desk->save();
+        if (desk->editing())
+            return;
+        const dbf::Table& entries = *c.data.TzDbf1();
+        if (!entries.isEmpty()) {
+            const QString reg = RecordValues::text(entries.record(entries.recno()), "reg");
+            if (const auto dog = EntryDog(c.data).find(reg))
+                c.data.Dogs()->go(*dog);
+        }
+    }
+    openDogMasterWindow(c.data, c.session, &c.form);
+}
+
 void openBreeds(MenuCommandContext& c)
 {
     openBreedsWindow(c.data, &c.form);
@@ -115,6 +140,7 @@ constexpr MenuCommand kCommands[] = {
     {MenuAction::CloseShow, closeShow},
     {MenuAction::ShowDates,
      [](MenuCommandContext& c) { openShowDatesWindow(c.data, &c.form, false); }},
+    {MenuAction::DogMaster, openDogMaster},
     {MenuAction::Owners, openOwners},
     {MenuAction::Judges,
      [](MenuCommandContext& c) { openJudgesWindow(c.data, c.session.keyboard, &c.form); }},

@@ -112,7 +112,11 @@ const TableSchema& Dogs()
          C("ht_card", 4),  C("owner_id", 5),  C("titles_pre", 12), C("titles_end", 20),
          D("modified"),    C("reg_ctry", 10), C("ob_jmpht", 2),    C("rallyjmpht", 2),
          C("ag_jmpht", 2), C("isc_jmpht", 2)},
-        {{"REGNUM", "upper(reg)"}, {"OWNERNAME", "upper(last + first)"}, {"DOGNAME", "upper(dog)"}},
+        {{"REGNUM", "upper(reg)"},
+         {"OWNERNAME", "upper(last + first)"},
+         {"DOGNAME", "upper(dog)"},
+         // The dog master window offers its Call Name order over this tag.
+         {"CALLNAME", "upper(callname)"}},
         "regnum"};
     return s;
 }

@@ -24,6 +24,8 @@ bool autoCapsApplies(AutoCapsRule rule, const TypingPoint& point)
     if (rule == AutoCapsRule::NameList)
         return at <= 0 || point.text.isEmpty() ||
                QStringView(u" .-,&/").contains(point.text.back());
+    if (rule == AutoCapsRule::OwnerPick)
+        return at <= 0 || QStringView(u" .-,/").contains(point.text.at(at - 1));
 
     if (point.text.isEmpty())
         return true;

@@ -16,6 +16,9 @@ enum class AutoCapsRule {
     // typed with the caret at the start, or when the text ends with a blank,
     // a period, a hyphen, a comma, "&" or "/".
     NameList,
+    // The dog master's owner pick field: a letter typed at the start of the
+    // text or right after a blank, ".", "-", "," or "/", wherever the caret is.
+    OwnerPick,
 };
 
 // What the edit box looks like when a letter is typed.

@@ -254,14 +254,21 @@ void MasterTableWindow::loadFields()
             if (combo->isEditable())
                 combo->setEditText(value);
             else
-                combo->setCurrentIndex(combo->findText(value));
+                combo->setCurrentIndex(storesItemData(combo) ? combo->findData(value)
+                                                             : combo->findText(value));
         }
     }
     loading_ = false;
 }
 
-void MasterTableWindow::writeFields()
+bool MasterTableWindow::storesItemData(const QComboBox* combo)
 {
+    return combo->count() > 0 && combo->itemData(0).isValid();
+}
+
+QString MasterTableWindow::writeFields()
+{
+    QString unreadable;
     for (const Binding& binding : bindings_) {
         QVariant value;
         if (auto* line = qobject_cast<QLineEdit*>(binding.widget)) {
@@ -271,10 +278,34 @@ void MasterTableWindow::writeFields()
         } else if (auto* check = qobject_cast<QCheckBox*>(binding.widget)) {
             value = check->isChecked();
         } else if (auto* combo = qobject_cast<QComboBox*>(binding.widget)) {
-            value = combo->currentText();
+            if (combo->isEditable())
+                value = combo->currentText();
+            else if (combo->currentIndex() < 0)
+                continue; // a stored value the list does not offer stays as it is
+            else
+                value = storesItemData(combo) ? combo->currentData() : combo->currentText();
         }
-        TableModel::writeField(table(), binding.field, value);
+        if (!TableModel::writeField(table(), binding.field, value) && unreadable.isEmpty())
+            unreadable = unreadableText(binding, value.toString());
     }
+    return unreadable;
+}
+
+QString MasterTableWindow::unreadableText(const Binding& binding, const QString& typed) const
+{
+    QString caption = binding.field;
+    for (const QLabel* label : dataPanel_->findChildren<QLabel*>()) {
+        if (label->buddy() == binding.widget) {
+            caption = label->text().remove(u'&').trimmed();
+            break;
+        }
+    }
+    const int position = table().fieldIndex(binding.field.toStdString());
+    const bool date = position >= 0 && table().fields().at(position).type == dbf::FieldType::Date;
+    return date ? QStringLiteral("%1: \"%2\" is not a date.;Type it as MM/DD/YYYY, or leave "
+                                 "the box empty.")
+                      .arg(caption, typed.trimmed())
+                : QStringLiteral("%1: \"%2\" is not a number.").arg(caption, typed.trimmed());
 }
 
 bool MasterTableWindow::runGuarded(const std::function<void()>& action)
@@ -470,11 +501,15 @@ bool MasterTableWindow::save()
         return true;
     commitGridEditor();
     SaveOutcome outcome = SaveOutcome::Refused;
+    QString unreadable;
     if (!runGuarded([&] {
-            writeFields();
-            outcome = browser_.save();
+            unreadable = writeFields();
+            if (unreadable.isEmpty())
+                outcome = browser_.save();
         }))
         return false;
+    if (!unreadable.isEmpty())
+        messages().inform(unreadable);
     if (outcome == SaveOutcome::Refused) {
         saveRefused();
         return false;

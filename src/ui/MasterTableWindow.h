@@ -115,6 +115,9 @@ public:
     void setAutoCaps(QLineEdit* box, AutoCapsRule rule = AutoCapsRule::TextStart);
     void bind(QLineEdit* box, const QString& field);
     void bind(QCheckBox* box, const QString& field);
+    // A list whose items carry data stores the data of the chosen item and
+    // shows the item whose data is stored; otherwise it stores and shows the
+    // item's text. A list showing none of its items leaves the field as stored.
     void bind(QComboBox* box, const QString& field);
     // A box that turns pink with the bound ones but is not bound.
     void addColouredField(QWidget* widget);
@@ -140,8 +143,11 @@ public:
     void pack();
     void removeAll();
 
-    // Writes the bound boxes into the record buffer.
-    void writeFields();
+    // Writes the bound boxes into the record buffer. A box whose text does
+    // not read as its field's type (a date box holding no date) is left out;
+    // the message naming the first such box is returned, empty when every box
+    // was written. Save refuses the record then.
+    QString writeFields();
     // Loads the bound boxes from the record buffer.
     void loadFields();
     // Re-reads the grid and refreshes every display of the current record.
@@ -179,6 +185,9 @@ private:
     };
 
     QPushButton* makeButton(const QString& caption, const QString& hint);
+    static bool storesItemData(const QComboBox* combo);
+    // Named by the caption of the label whose buddy the box is.
+    QString unreadableText(const Binding& binding, const QString& typed) const;
     void updateButtons();
     void focusFirstField();
     void paintDeletion(bool deleted);

@@ -22,6 +22,7 @@ TEST(AutoCaps, WhichTypedLettersAreCapitalised)
     const auto T = AutoCapsRule::TextStart;
     const auto W = AutoCapsRule::WordStart;
     const auto N = AutoCapsRule::NameList;
+    const auto P = AutoCapsRule::OwnerPick;
     const std::vector<Case> cases = {
         {T, "", 0, -1, 0, true},          // empty box
         {T, "o", 1, -1, 0, false},        // o'neil: only the first letter
@@ -43,6 +44,13 @@ TEST(AutoCaps, WhichTypedLettersAreCapitalised)
         {N, "Smith/", 6, -1, 0, true},    // after "/"
         {N, "St.", 3, -1, 0, true},       // after a period
         {N, "Sm", 2, -1, 0, false},       // inside a word
+        {P, "", 0, -1, 0, true},          // start of the pick field
+        {P, "Smith,", 6, -1, 0, true},    // after the comma of "Last,First"
+        {P, "St.", 3, -1, 0, true},       // after a period
+        {P, "Lee/", 4, -1, 0, true},      // after a slash
+        {P, "Lee-", 4, -1, 0, true},      // after a hyphen
+        {P, "O'", 2, -1, 0, false},       // not after an apostrophe
+        {P, "Smith, m", 8, -1, 0, false}, // inside a word
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString() + " at " + std::to_string(c.cursor));
