@@ -24,6 +24,8 @@ public:
 
     // The option's value, or `fallback` when it was not given.
     QString value(const std::string& name, const QString& fallback) const;
+    // Whether an option or a flag was given.
+    bool given(const std::string& name) const { return values_.contains(name); }
     // The label to start from, --start-row and --start-col (1 when not
     // given), each a whole number inside the sheet of `stock`.
     Result<LabelPosition> labelStart(const LabelStock& stock) const;
@@ -56,6 +58,8 @@ struct PrintJob {
     // Reads the options before any table is touched: what makes the
     // printout, or the message that names an option's bad value.
     std::function<Result<Make>(const PrintOptions& options)> prepare;
+    // The options it takes without a value ("--results"): given or not.
+    std::vector<std::string> flags;
 };
 
 namespace PrintJobs
