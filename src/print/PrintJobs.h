@@ -65,7 +65,8 @@ struct PrintJob {
 namespace PrintJobs
 {
 
-// Every job, those of the master databases first, then the show setup's.
+// Every job, those of the master databases first, then the show setup's,
+// then the trial day's.
 const std::vector<PrintJob>& all();
 // The job of that name; nullptr when there is none.
 const PrintJob* find(const std::string& name);
@@ -75,3 +76,4 @@ const PrintJob* find(const std::string& name);
 // The jobs of each subsystem, each group in a file of its own subsystem.
 std::vector<PrintJob> masterPrintJobs();
 std::vector<PrintJob> setupPrintJobs();
+std::vector<PrintJob> trialDayPrintJobs();
