@@ -154,6 +154,14 @@ TEST_F(TrialDayTest, TheGateListsFollowTheirLayoutLineByLine)
     first.movePosition(QTextCursor::NextCharacter);
     EXPECT_EQ(first.charFormat().fontPointSize(), 14);
     EXPECT_EQ(first.charFormat().fontWeight(), QFont::Bold);
+    // The title heads each printed page at the right, in the top margin.
+    const QString pdf = QString::fromStdString((fixture.dir / "gate.pdf").string());
+    ASSERT_TRUE(listing.write(PrintFormat::Pdf, pdf));
+    const PdfWords words = pdfWords(pdf);
+    const PdfWord* head = words.find("Lists", 1);
+    ASSERT_TRUE(head);
+    EXPECT_LT(head->yMax, 30 / 25.4 * 72);
+    EXPECT_GT(head->xMin, words.pageSize.width() / 2);
 
     // The defaults of the window, with short breed names and no trial number.
     GateLists::Options plain;
