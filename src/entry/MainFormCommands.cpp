@@ -18,6 +18,10 @@
 #include "storage/DataModule.h"
 #include "storage/RecordValues.h"
 #include "storage/SessionSettings.h"
+#include "trialday/ObJudgeSchedForm1.h"
+#include "trialday/ObedGateForm.h"
+#include "trialday/RallyBookForm1.h"
+#include "trialday/RallyGatePrtForm1.h"
 #include "ui/HelpText.h"
 #include "ui/HelpViewerWindow.h"
 
@@ -178,6 +182,26 @@ constexpr MenuCommand kCommands[] = {
              openShowGridWindow(c.data, &c.form);
      }},
     {MenuAction::HideDeletes, hideOrShowDeletes},
+    {MenuAction::GateSheetsObedience,
+     [](MenuCommandContext& c) {
+         openObedGateWindow(c.data, ClassCodes::Section::Obedience, &c.form);
+     }},
+    {MenuAction::GateSheetsRally,
+     [](MenuCommandContext& c) {
+         openObedGateWindow(c.data, ClassCodes::Section::Rally, &c.form);
+     }},
+    {MenuAction::GateSheetsRallyScoreBox,
+     [](MenuCommandContext& c) { openRallyGatePrtWindow(c.data, &c.form); }},
+    {MenuAction::ScheduleListObedience,
+     [](MenuCommandContext& c) {
+         openJudgeSchedWindow(c.data, ClassCodes::Section::Obedience, &c.form);
+     }},
+    {MenuAction::ScheduleListRally,
+     [](MenuCommandContext& c) {
+         openJudgeSchedWindow(c.data, ClassCodes::Section::Rally, &c.form);
+     }},
+    {MenuAction::RallyJudgesBook,
+     [](MenuCommandContext& c) { openRallyBookWindow(c.data, &c.form); }},
     {MenuAction::PackRemoveDeletes, [](MenuCommandContext& c) { c.form.entryDesk()->pack(); }},
     {MenuAction::HowToStartShow,
      [](MenuCommandContext& c) { showHelp(c, MenuAction::HowToStartShow, HelpText::startAShow); }},

@@ -24,6 +24,8 @@ public:
 
     // The option's value, or `fallback` when it was not given.
     QString value(const std::string& name, const QString& fallback) const;
+    // Whether an option or a flag was given.
+    bool given(const std::string& name) const { return values_.contains(name); }
     // The label to start from, --start-row and --start-col (1 when not
     // given), each a whole number inside the sheet of `stock`.
     Result<LabelPosition> labelStart(const LabelStock& stock) const;
@@ -56,12 +58,15 @@ struct PrintJob {
     // Reads the options before any table is touched: what makes the
     // printout, or the message that names an option's bad value.
     std::function<Result<Make>(const PrintOptions& options)> prepare;
+    // The options it takes without a value ("--results"): given or not.
+    std::vector<std::string> flags;
 };
 
 namespace PrintJobs
 {
 
-// Every job, those of the master databases first, then the show setup's.
+// Every job, those of the master databases first, then the show setup's,
+// then the trial day's.
 const std::vector<PrintJob>& all();
 // The job of that name; nullptr when there is none.
 const PrintJob* find(const std::string& name);
@@ -71,3 +76,4 @@ const PrintJob* find(const std::string& name);
 // The jobs of each subsystem, each group in a file of its own subsystem.
 std::vector<PrintJob> masterPrintJobs();
 std::vector<PrintJob> setupPrintJobs();
+std::vector<PrintJob> trialDayPrintJobs();

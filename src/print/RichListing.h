@@ -48,6 +48,11 @@ public:
     // further lines inside it, so a field never moves under another heading.
     void addTable(const QStringList& headings, const QList<QStringList>& rows);
 
+    // A text printed at the right of each page's head in the footer's font
+    // (the gate lists print their title there); none unless set.
+    void setPageHeader(const QString& text) { pageHeader_ = text; }
+    const QString& pageHeader() const { return pageHeader_; }
+
     QTextDocument& document() { return *document_; }
     const QTextDocument& document() const { return *document_; }
     QPageLayout::Orientation orientation() const { return orientation_; }
@@ -71,6 +76,7 @@ private:
     void startLine();
 
     QString title_;
+    QString pageHeader_;
     std::unique_ptr<QTextDocument> document_;
     QTextCursor cursor_;
     QTextCharFormat charFormat_;

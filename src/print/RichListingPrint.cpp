@@ -11,7 +11,7 @@
 #include <memory>
 
 // The pages of a rich listing: the text between the listing margins, the page
-// number in the bottom margin.
+// number in the bottom margin and any page header in the top one.
 
 namespace
 {
@@ -20,7 +20,8 @@ constexpr double topMargin = 30;
 constexpr double bottomMargin = 25;
 constexpr double leftMargin = 25;
 constexpr double rightMargin = 15;
-// The footer sits in the bottom margin, this far below the text.
+// The footer sits in the bottom margin, this far below the text, and a page
+// header as far above it in the top margin.
 constexpr double footerGap = 8;
 
 } // namespace
@@ -80,6 +81,12 @@ PrintOutcome RichListing::paint(QPagedPaintDevice& device,
 
         painter.setFont(footerFont);
         painter.setPen(Qt::black);
+        if (!pageHeader_.isEmpty()) {
+            const double headerTop =
+                body.top() - canvas.fromMillimetres(footerGap) - footerMetrics.height();
+            painter.drawText(QRectF(body.left(), headerTop, body.width(), footerMetrics.height()),
+                             Qt::AlignRight | Qt::AlignTop, pageHeader_);
+        }
         const QRectF footer(body.left(), body.bottom() + canvas.fromMillimetres(footerGap),
                             body.width(), footerMetrics.height());
         painter.drawText(footer, Qt::AlignRight | Qt::AlignTop,

@@ -91,6 +91,8 @@ QString LongDateText(const QDate& date)
 
 QString FullDateText(const QDate& date)
 {
+    if (!date.isValid())
+        return {};
     const int day = date.day();
     const QString suffix = (day % 100 >= 11 && day % 100 <= 13) ? QStringLiteral("th")
                            : day % 10 == 1                      ? QStringLiteral("st")

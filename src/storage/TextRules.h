@@ -42,7 +42,7 @@ double TimeToSeconds(const QString& text);
 
 // "October 14, 2006", English whatever the machine's locale.
 QString LongDateText(const QDate& date);
-// "Saturday, March 5th, 2005".
+// "Saturday, March 5th, 2005"; empty for no date.
 QString FullDateText(const QDate& date);
 
 } // namespace TextRules

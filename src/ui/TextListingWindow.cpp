@@ -16,7 +16,8 @@
 TextListingWindow::TextListingWindow(Messages& messages, const RichListing& listing,
                                      QWidget* parent)
     : QDialog(parent), messages_(messages), title_(listing.title()),
-      orientation_(listing.orientation()), editor_(new QTextEdit(this))
+      pageHeader_(listing.pageHeader()), orientation_(listing.orientation()),
+      editor_(new QTextEdit(this))
 {
     setWindowTitle(title_);
     editor_->setDocument(listing.document().clone(editor_));
@@ -74,7 +75,9 @@ QPushButton* TextListingWindow::addButton(const QString& caption)
 
 RichListing TextListingWindow::printout() const
 {
-    return RichListing(title_, *document(), orientation_);
+    RichListing listing(title_, *document(), orientation_);
+    listing.setPageHeader(pageHeader_);
+    return listing;
 }
 
 void TextListingWindow::saveAs()

@@ -38,6 +38,7 @@ public slots:
 private:
     Messages& messages_;
     QString title_;
+    QString pageHeader_;
     QPageLayout::Orientation orientation_;
     QTextEdit* editor_;
     QHBoxLayout* buttons_;

@@ -29,6 +29,33 @@ protected:
             people->setText(people == data.Owners() ? "owner_id" : "judgenum", "00001");
             people->post();
         }
+        // A show of one dog in a class of each section, for the show day's jobs.
+        fixture.addShowDates(1, QDate(2027, 4, 10), 1);
+        data.ShowDates()->edit();
+        for (const char* offered : {"t1or", "t1rr"})
+            data.ShowDates()->setLogical(offered, true);
+        data.ShowDates()->post();
+        data.CreateShowEntryTable(1, "04/10/2027");
+        dbf::Table& entries = *data.TzDbf1();
+        entries.append();
+        entries.setText("arm", "101");
+        entries.setText("breed", "Beagle");
+        entries.setLogical("t1orna", true);
+        entries.setLogical("t1rrna", true);
+        entries.post();
+    }
+
+    // What a job needs to be told to print anything: the show's jobs, the
+    // show and its section or trial.
+    static PrintOptions needs(const PrintJob& job)
+    {
+        static const std::map<std::string, std::map<std::string, std::string>> options{
+            {"gate-sheets", {{"--show", "1"}, {"--section", "obedience"}}},
+            {"schedule-lists", {{"--show", "1"}, {"--section", "rally"}}},
+            {"rally-score-boxes", {{"--show", "1"}, {"--trial", "1"}}},
+            {"judges-book", {{"--show", "1"}, {"--trial", "1"}}}};
+        const auto found = options.find(job.name);
+        return found == options.end() ? PrintOptions() : PrintOptions(found->second);
     }
 
     QString path(const std::string& name) const
@@ -53,7 +80,7 @@ TEST_F(PrintJobsTest, EveryJobWritesEachFormatItOffers)
 {
     for (const PrintJob& job : PrintJobs::all()) {
         SCOPED_TRACE(job.name);
-        Result<PrintJob::Printout> printout = make(job);
+        Result<PrintJob::Printout> printout = make(job, needs(job));
         ASSERT_TRUE(printout) << printout.message().toStdString();
         EXPECT_EQ(printout.value()->formats(), job.formats);
         EXPECT_EQ(job.formats.front(), PrintFormat::Pdf);
@@ -121,6 +148,20 @@ TEST_F(PrintJobsTest, ABadOptionIsRefusedBeforeAnyTableIsRead)
         {"classes",
          {{"--order", "zip"}},
          "print classes: unknown order zip (srtkey, section, dbkey or name)"},
+        {"gate-sheets", {{"--section", "rally"}}, "print gate-sheets: --show N is required"},
+        {"gate-sheets",
+         {{"--show", "1"}, {"--section", "agility"}},
+         "print gate-sheets: --section obedience or --section rally is required"},
+        {"schedule-lists",
+         {{"--show", "0"}, {"--section", "rally"}},
+         "--show: 0 is not a whole number from 1 to 99999"},
+        {"rally-score-boxes", {{"--show", "1"}}, "print rally-score-boxes: --trial T is required"},
+        {"judges-book",
+         {{"--show", "1"}, {"--trial", "5"}},
+         "--trial: 5 is not a whole number from 1 to 4"},
+        {"judges-book",
+         {{"--show", "1"}, {"--trial", "1"}, {"--classes", "RRNA,ORNA"}},
+         "--classes: ORNA is no rally class key"},
     };
     for (const auto& c : cases) {
         const PrintJob* job = PrintJobs::find(c.job);

@@ -23,6 +23,25 @@ TEST(TextRules, TextToIntFollowsTheDesktopRule)
     QLocale::setDefault(QLocale::c());
 }
 
+// The day's ordinal suffix: "st", "nd" and "rd" after 1, 2 and 3 unless the
+// day is 11 to 13; "th" after every other day. No date gives no text.
+TEST(TextRules, FullDateTextGivesEachDayItsOrdinal)
+{
+    const struct {
+        int day;
+        const char* text;
+    } cases[] = {{1, "Sunday, August 1st, 2027"},      {2, "Monday, August 2nd, 2027"},
+                 {3, "Tuesday, August 3rd, 2027"},     {4, "Wednesday, August 4th, 2027"},
+                 {11, "Wednesday, August 11th, 2027"}, {12, "Thursday, August 12th, 2027"},
+                 {13, "Friday, August 13th, 2027"},    {21, "Saturday, August 21st, 2027"},
+                 {22, "Sunday, August 22nd, 2027"},    {23, "Monday, August 23rd, 2027"},
+                 {24, "Tuesday, August 24th, 2027"},   {30, "Monday, August 30th, 2027"},
+                 {31, "Tuesday, August 31st, 2027"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FullDateText(QDate(2027, 8, c.day)).toStdString(), c.text);
+    EXPECT_EQ(FullDateText(QDate()).toStdString(), "");
+}
+
 TEST(TextRules, PaddingAndAmpersands)
 {
     EXPECT_EQ(ZeroPad(12, 5).toStdString(), "00012");

@@ -5,10 +5,17 @@
 #include "masters/JudgLabelsForm.h"
 #include "masters/JudgeForm.h"
 #include "masters/OwnerForm.h"
+#include "preparation/JudgeAssignments.h"
 #include "print/PrintJobs.h"
 #include "setup/CatGroupForm.h"
 #include "setup/ClassForm.h"
 #include "storage/SessionSettings.h"
+#include "trialday/ChoiceBoxWidget.h"
+#include "trialday/ObJudgeSchedForm1.h"
+#include "trialday/ObedGateForm.h"
+#include "trialday/RallyBookForm1.h"
+#include "trialday/RallyClassPickerWidget.h"
+#include "trialday/RallyGatePrtForm1.h"
 #include "ui/LabelSheetWindow.h"
 #include "ui/PlainListingWindow.h"
 #include "ui/ReportPreviewWindow.h"
@@ -106,6 +113,44 @@ class PrintJobsTest : public QObject
         judges.setDeleted(true);
     }
 
+    // Show 1, two trials of obedience and rally classes, with entries in
+    // both and judges for the first trial's classes.
+    void addShow()
+    {
+        Tdmod& data = fixture->data();
+        fixture->addShowDates(1, QDate(2027, 4, 10), 2);
+        dbf::Table& dates = *data.ShowDates();
+        dates.edit();
+        for (const char* offered : {"t1or", "t1rr", "t2rr", "t1ovt"})
+            dates.setLogical(offered, true);
+        dates.post();
+        data.CreateShowEntryTable(1, "04/10/2027");
+        dbf::Table& entries = *data.TzDbf1();
+        const struct {
+            const char* arm;
+            const char* breed;
+            QStringList flags;
+        } dogs[] = {{"101", "Beagle", {"t1orna", "t1rrna", "t2rrna"}},
+                    {"102", "Border Collie", {"t1orob", "t1rrea"}},
+                    {"103", "Poodle", {"t1orna", "t1onvt", "t2rrna"}},
+                    {"105", "Boxer", {"t1rrna", "t1orob"}}};
+        for (const auto& dog : dogs) {
+            entries.append();
+            entries.setText("arm", dog.arm);
+            entries.setText("breed", dog.breed);
+            entries.setText("first", "Mary");
+            entries.setText("last", "Smith");
+            entries.setText("ob_jmpht", "16");
+            entries.setText("rallyjmpht", "12");
+            for (const QString& flag : dog.flags)
+                entries.setLogical(flag.toStdString(), true);
+            entries.post();
+        }
+        JudgeAssignments judges(data);
+        judges.setClasses(1, "00001", {"ORNA", "OROB", "ONVT"});
+        judges.setClasses(1, "00002", {"RRNA", "RREA"});
+    }
+
     // Acts on the modal window the next event loop shows, then closes it.
     static void whenModalOpens(std::function<void(QWidget*)> act)
     {
@@ -199,8 +244,59 @@ class PrintJobsTest : public QObject
                   window.fullListAction()->trigger();
               },
               {}}},
+            {"gate-sheets",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TObedGateForm window(t.fixture->data(), ClassCodes::Section::Obedience);
+                  window.show();
+                  window.jumpHeights()->choose(0);
+                  window.Button2Click();
+                  t.fixture->messages.answerText(pdf);
+                  window.listing()->saveAsPdf();
+              },
+              {"--show", "1", "--section", "obedience", "--trial-in-title", "--heights"}}},
+            {"rally-score-boxes",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TRallyGatePrtForm1 window(t.fixture->data());
+                  window.show();
+                  window.picker()->SelectAllClick();
+                  t.saveModalAsPdf<ReportPreviewWindow>(pdf);
+                  window.PreviewClick();
+              },
+              {"--show", "1", "--trial", "1"}}},
+            {"judges-book",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TRallyBookForm1 window(t.fixture->data());
+                  window.show();
+                  window.picker()->SelectAllClick();
+                  t.saveModalAsPdf<ReportPreviewWindow>(pdf);
+                  window.PreviewClick();
+              },
+              {"--show", "1", "--trial", "1"}}},
+            {"schedule-lists",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TObJudgeSchedForm1 window(t.fixture->data(), ClassCodes::Section::Rally);
+                  window.show();
+                  window.trialInTitle()->choose(1);
+                  window.Button2Click();
+                  t.fixture->messages.answerText(pdf);
+                  window.listing()->saveAsPdf();
+              },
+              {"--show", "1", "--section", "rally"}}},
         };
         return ends;
+    }
+
+    // The command line's options of a job as its print job takes them.
+    static PrintOptions optionsOf(const PrintJob& job)
+    {
+        std::map<std::string, std::string> options;
+        const QStringList line = frontEnds().at(job.name).commandLine;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const std::string option = line[i].toStdString();
+            const bool flag = std::ranges::find(job.flags, option) != job.flags.end();
+            options[option] = flag ? std::string() : line.value(++i).toStdString();
+        }
+        return PrintOptions(options);
     }
 
     static QStringList pages(const QString& pdf)
@@ -215,6 +311,7 @@ private slots:
         fixture->data().OpenClasses();
         fixture->data().OpenCatGroups();
         addPeople();
+        addShow();
     }
 
     void cleanup() { fixture.reset(); }
@@ -256,7 +353,7 @@ private slots:
     void aPrinterGetsThePagesOfThePdf()
     {
         for (const PrintJob& job : PrintJobs::all()) {
-            auto make = job.prepare(PrintOptions());
+            auto make = job.prepare(optionsOf(job));
             QVERIFY2(make, qPrintable(make.message()));
             auto printout = (*make)(fixture->data());
             QVERIFY2(printout, qPrintable(printout.message()));
