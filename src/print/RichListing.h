@@ -36,6 +36,13 @@ public:
     void setBold(bool bold);
     // Tab stops in points from the left margin, for the lines started after.
     void setTabStops(const QList<double>& points);
+    // The lines after the first of each paragraph started after this begin
+    // that far in, in points; the first line begins at the margin.
+    void setHangingIndent(double points);
+    // A text at the right of each printed page's head, in Courier New as the
+    // page number; none when empty.
+    void setPageHeader(const QString& text) { pageHeader_ = text; }
+    const QString& pageHeader() const { return pageHeader_; }
 
     // Appends text to the current line with the current font.
     void add(const QString& text);
@@ -71,6 +78,7 @@ private:
     void startLine();
 
     QString title_;
+    QString pageHeader_;
     std::unique_ptr<QTextDocument> document_;
     QTextCursor cursor_;
     QTextCharFormat charFormat_;

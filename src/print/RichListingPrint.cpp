@@ -20,7 +20,8 @@ constexpr double topMargin = 30;
 constexpr double bottomMargin = 25;
 constexpr double leftMargin = 25;
 constexpr double rightMargin = 15;
-// The footer sits in the bottom margin, this far below the text.
+// The footer sits in the bottom margin, this far below the text, and the
+// header in the top margin as far above it.
 constexpr double footerGap = 8;
 
 } // namespace
@@ -84,6 +85,13 @@ PrintOutcome RichListing::paint(QPagedPaintDevice& device,
                             body.width(), footerMetrics.height());
         painter.drawText(footer, Qt::AlignRight | Qt::AlignTop,
                          "Page " + QString::number(page + 1));
+        if (!pageHeader_.isEmpty()) {
+            const QRectF header(body.left(),
+                                body.top() - canvas.fromMillimetres(footerGap) -
+                                    footerMetrics.height(),
+                                body.width(), footerMetrics.height());
+            painter.drawText(header, Qt::AlignRight | Qt::AlignBottom, pageHeader_);
+        }
         ++outcome.pages;
     }
     return outcome;
