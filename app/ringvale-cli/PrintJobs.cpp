@@ -62,6 +62,10 @@ int printCommand(CliContext& context)
         if (const auto value = takeOption(args, option))
             options[option] = *value;
     }
+    for (const std::string& flag : job->flags) {
+        if (takeFlag(args, flag))
+            options[flag] = {};
+    }
     if (!args.empty())
         throw UsageError("print " + name + ": unexpected argument " + args.front());
     if (!format)

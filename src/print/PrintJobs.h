@@ -24,6 +24,8 @@ public:
 
     // The option's value, or `fallback` when it was not given.
     QString value(const std::string& name, const QString& fallback) const;
+    // Whether the option was given: for a flag, which has no value.
+    bool given(const std::string& name) const { return values_.contains(name); }
     // The label to start from, --start-row and --start-col (1 when not
     // given), each a whole number inside the sheet of `stock`.
     Result<LabelPosition> labelStart(const LabelStock& stock) const;
@@ -56,12 +58,14 @@ struct PrintJob {
     // Reads the options before any table is touched: what makes the
     // printout, or the message that names an option's bad value.
     std::function<Result<Make>(const PrintOptions& options)> prepare;
+    std::vector<std::string> flags = {}; // the options it takes without a value
 };
 
 namespace PrintJobs
 {
 
-// Every job, those of the master databases first, then the show setup's.
+// Every job, those of the master databases first, then the show setup's,
+// then the trial preparation's.
 const std::vector<PrintJob>& all();
 // The job of that name; nullptr when there is none.
 const PrintJob* find(const std::string& name);
@@ -71,3 +75,4 @@ const PrintJob* find(const std::string& name);
 // The jobs of each subsystem, each group in a file of its own subsystem.
 std::vector<PrintJob> masterPrintJobs();
 std::vector<PrintJob> setupPrintJobs();
+std::vector<PrintJob> preparationPrintJobs();
