@@ -1,3 +1,4 @@
+#include "CatalogShow.h"
 #include "DataRootFixture.h"
 #include "PdfText.h"
 
@@ -11,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 namespace
 {
 
@@ -20,6 +24,7 @@ protected:
     PrintJobsTest()
     {
         Tdmod& data = fixture.data();
+        makeCatalogShow(data, 20);
         data.OpenOwners();
         data.OpenJudges();
         for (dbf::Table* people : {data.Owners(), data.Judges()}) {
@@ -47,13 +52,26 @@ protected:
     DataRootFixture fixture;
 };
 
+// The options a job cannot do without: the show and the section.
+PrintOptions optionsFor(const PrintJob& job)
+{
+    std::map<std::string, std::string> options;
+    if (std::ranges::count(job.options, "--show"))
+        options["--show"] = "1";
+    if (std::ranges::count(job.options, "--section"))
+        options["--section"] = "rally";
+    if (job.name == "exhibitor-index")
+        options["--format"] = "preview";
+    return PrintOptions(options);
+}
+
 // Each job offers the files its printout writes, and writes every one of
 // them: a PDF titled with the printout's title, rich or plain text.
 TEST_F(PrintJobsTest, EveryJobWritesEachFormatItOffers)
 {
     for (const PrintJob& job : PrintJobs::all()) {
         SCOPED_TRACE(job.name);
-        Result<PrintJob::Printout> printout = make(job);
+        Result<PrintJob::Printout> printout = make(job, optionsFor(job));
         ASSERT_TRUE(printout) << printout.message().toStdString();
         EXPECT_EQ(printout.value()->formats(), job.formats);
         EXPECT_EQ(job.formats.front(), PrintFormat::Pdf);
@@ -121,6 +139,22 @@ TEST_F(PrintJobsTest, ABadOptionIsRefusedBeforeAnyTableIsRead)
         {"classes",
          {{"--order", "zip"}},
          "print classes: unknown order zip (srtkey, section, dbkey or name)"},
+        {"catalog-booklet",
+         {{"--section", "rally"}},
+         "print catalog-booklet: --show N is required"},
+        {"catalog-fullpage",
+         {{"--show", "0"}, {"--section", "rally"}},
+         "--show: 0 is not a whole number from 1 to 99999"},
+        {"catalog-preview",
+         {{"--show", "1"}, {"--section", "agility"}},
+         "print catalog-preview: --section obedience|rally is required"},
+        {"catalog-booklet",
+         {{"--show", "1"}, {"--section", "rally"}, {"--classes", "RRNA,ORNA"}},
+         "print catalog-booklet: ORNA is no class key of the rally catalog"},
+        {"exhibitor-index",
+         {{"--show", "1"}, {"--format", "poster"}},
+         "print exhibitor-index: unknown format poster (booklet, fullpage or preview)"},
+        {"breeds-entered", {}, "print breeds-entered: --show N is required"},
     };
     for (const auto& c : cases) {
         const PrintJob* job = PrintJobs::find(c.job);

@@ -1,3 +1,4 @@
+#include "CatalogShow.h"
 #include "DataRootFixture.h"
 #include "PdfText.h"
 
@@ -5,6 +6,12 @@
 #include "masters/JudgLabelsForm.h"
 #include "masters/JudgeForm.h"
 #include "masters/OwnerForm.h"
+#include "preparation/BreedsEnteredForm.h"
+#include "preparation/CatalogClassListWidget.h"
+#include "preparation/CatalogPreviewForm1.h"
+#include "preparation/CatalogPrintForm.h"
+#include "preparation/ExhibitorIndexForm.h"
+#include "preparation/RichPreviewWidget.h"
 #include "print/PrintJobs.h"
 #include "setup/CatGroupForm.h"
 #include "setup/ClassForm.h"
@@ -20,6 +27,7 @@
 #include <QApplication>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -199,6 +207,50 @@ class PrintJobsTest : public QObject
                   window.fullListAction()->trigger();
               },
               {}}},
+            {"catalog-booklet",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TCatalogBookletForm1 window(t.fixture->data());
+                  window.show();
+                  window.classList()->tickAll(true);
+                  t.fixture->messages.answerText(pdf);
+                  QVERIFY(window.saveAsPdf());
+              },
+              {"--show", "1", "--section", "obedience"}}},
+            {"catalog-fullpage",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TCatalogFullPageForm1 window(t.fixture->data());
+                  window.show();
+                  window.classList()->tabs()->setCurrentIndex(1); // Rally
+                  window.classList()->tickAll(true);
+                  t.fixture->messages.answerText(pdf);
+                  QVERIFY(window.saveAsPdf());
+              },
+              {"--show", "1", "--section", "rally"}}},
+            {"catalog-preview",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TCatalogPreviewForm1 window(t.fixture->data());
+                  window.show();
+                  window.classList()->tickAll(true);
+                  QVERIFY(window.preview());
+                  t.fixture->messages.answerText(pdf);
+                  QVERIFY(window.previewText()->saveAsPdf());
+              },
+              {"--show", "1", "--section", "obedience"}}},
+            {"exhibitor-index",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TExhibitorIndexForm window(t.fixture->data(), BookletSheets::Format::Booklet);
+                  window.show();
+                  t.fixture->messages.answerText(pdf);
+                  QVERIFY(window.saveAsPdf());
+              },
+              {"--show", "1"}}},
+            {"breeds-entered",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TBreedsEnteredForm window(t.fixture->data());
+                  t.fixture->messages.answerText(pdf);
+                  QVERIFY(window.saveAsPdf());
+              },
+              {"--show", "1"}}},
         };
         return ends;
     }
@@ -214,6 +266,7 @@ private slots:
         fixture = std::make_unique<DataRootFixture>();
         fixture->data().OpenClasses();
         fixture->data().OpenCatGroups();
+        makeCatalogShow(fixture->data(), 30);
         addPeople();
     }
 
@@ -256,7 +309,11 @@ private slots:
     void aPrinterGetsThePagesOfThePdf()
     {
         for (const PrintJob& job : PrintJobs::all()) {
-            auto make = job.prepare(PrintOptions());
+            const QStringList line = frontEnds().at(job.name).commandLine;
+            std::map<std::string, std::string> options;
+            for (qsizetype i = 0; i + 1 < line.size(); i += 2)
+                options[line[i].toStdString()] = line[i + 1].toStdString();
+            auto make = job.prepare(PrintOptions(options));
             QVERIFY2(make, qPrintable(make.message()));
             auto printout = (*make)(fixture->data());
             QVERIFY2(printout, qPrintable(printout.message()));
