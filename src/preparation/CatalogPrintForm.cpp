@@ -250,11 +250,11 @@ void TCatalogPrintForm::saveSettings()
         data_.messages().error(data_.preferences().errorString());
 }
 
-void TCatalogPrintForm::changeEvent(QEvent* event)
+bool TCatalogPrintForm::event(QEvent* event)
 {
-    CatalogSelectionForm::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow())
+    if (event->type() == QEvent::WindowDeactivate)
         runGuarded(data_.messages(), [this] { saveSettings(); });
+    return CatalogSelectionForm::event(event);
 }
 
 void TCatalogPrintForm::done(int result)

@@ -60,7 +60,7 @@ protected:
     TCatalogPrintForm(Tdmod& data, CatalogLayout layout,
                       std::optional<ClassCodes::Section> resultsSection, QWidget* parent);
     void opened() override;
-    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
     void done(int result) override;
 
 private:

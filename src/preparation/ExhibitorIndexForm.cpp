@@ -37,11 +37,12 @@ TExhibitorIndexForm::TExhibitorIndexForm(Tdmod& data, BookletSheets::Format form
     layout->addLayout(buttons);
 }
 
-void TExhibitorIndexForm::changeEvent(QEvent* event)
+bool TExhibitorIndexForm::event(QEvent* event)
 {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // Each time it becomes the active window, as after a message closed.
+    if (event->type() == QEvent::WindowActivate)
         options_->resetSections();
+    return QDialog::event(event);
 }
 
 std::optional<ExhibitorIndexPrintout> TExhibitorIndexForm::printout()

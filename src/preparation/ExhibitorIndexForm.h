@@ -29,7 +29,7 @@ public slots:
     bool saveAsPdf();
 
 protected:
-    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     Tdmod& data_;

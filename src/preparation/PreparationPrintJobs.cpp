@@ -87,7 +87,8 @@ Result<CatalogRequest> catalogRequest(const PrintOptions& options, const std::st
 
 // The catalog built afresh, and the classes asked for in the order the
 // window lists them.
-Result<CatalogContent> catalogContent(Tdmod& data, const CatalogRequest& request)
+Result<CatalogContent> catalogContent(Tdmod& data, const CatalogRequest& request,
+                                      bool preview = false)
 {
     if (!MenuState::of(data).clubInfoSet)
         return Result<CatalogContent>::failure(MenuGate::kNeedsClubInfo);
@@ -101,6 +102,8 @@ Result<CatalogContent> catalogContent(Tdmod& data, const CatalogRequest& request
     CatalogRun run;
     run.section = request.section;
     run.results = request.results;
+    // The preview gives a group's footer for each trial with a row of either section.
+    run.footersForEitherSection = preview;
     const std::vector<CatalogClass> listed = catalogClasses(data, request.section);
     for (const CatalogClass& cls : listed) {
         if (request.classKeys.isEmpty() || request.classKeys.contains(cls.classKey))
@@ -150,7 +153,7 @@ Result<PrintJob::Make> catalogPreview(const PrintOptions& options)
     if (!request)
         return refused(request.message());
     return PrintJob::Make([request = *request](Tdmod& data) -> Result<Printout> {
-        Result<CatalogContent> content = catalogContent(data, request);
+        Result<CatalogContent> content = catalogContent(data, request, true);
         if (!content)
             return Result<Printout>::failure(content.message());
         return Printout(std::make_unique<RichListing>(

@@ -55,11 +55,12 @@ TViewExhibitorsForm::TViewExhibitorsForm(Tdmod& data, QWidget* parent)
     text_->hide();
 }
 
-void TViewExhibitorsForm::changeEvent(QEvent* event)
+bool TViewExhibitorsForm::event(QEvent* event)
 {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // Each time it becomes the active window, as after a message closed.
+    if (event->type() == QEvent::WindowActivate)
         options_->resetSections();
+    return QDialog::event(event);
 }
 
 bool TViewExhibitorsForm::preview()

@@ -26,7 +26,7 @@ public slots:
     void closePreview();
 
 protected:
-    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     Tdmod& data_;
