@@ -98,8 +98,12 @@ public:
                     pages_.line += 1;
                 break;
             case Kind::LinkHeading:
-                pages_.line += s_.entryLines;
-                within(1);
+                // A group's heading goes to the next page with its first
+                // member rather than stand alone at the foot of this one.
+                if (pages_.line + 2 * s_.entryLines + 1 + 1 + 3 >= pages_.geometry().linesPerPage)
+                    continued();
+                else
+                    pages_.line += s_.entryLines;
                 pages_.draw(pages_.left(), pages_.line, bold(9), part.text);
                 pages_.line += 1;
                 break;
