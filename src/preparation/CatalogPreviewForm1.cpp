@@ -56,9 +56,11 @@ TCatalogPreviewForm1::TCatalogPreviewForm1(Tdmod& data,
     explanation->setReadOnly(true);
     explanation->setPlainText(QStringLiteral(
         "Each Class within a Catalog Group that has entries is shown with a checkbox.  The "
-        "Classes are listed in \ncatalog order: by Catalog Group, and within each group by "
+        "Classes are listed in catalog order: by Catalog Group, and within each group by "
         "sort key."));
-    explanation->setMaximumHeight(explanation->fontMetrics().height() * 4);
+    // Tall enough for the whole note at the window's width.
+    explanation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    explanation->setFixedHeight(explanation->fontMetrics().lineSpacing() * 4 + 4 * explanation->frameWidth() + 8);
 
     auto* left = new QVBoxLayout;
     left->addWidget(note(QStringLiteral("Select the SECTION and then the Catalog Groups to "

@@ -68,7 +68,9 @@ TCatalogPrintForm::TCatalogPrintForm(Tdmod& data, CatalogLayout layout,
         "Each Class that has entries (for any Trial) is shown with a checkbox.    NO ENTRIES = NO "
         "CHECKBOX\nThe ticked Classes print in the order of the list, each with its Judge for "
         "every Trial."));
-    note->setMaximumHeight(note->fontMetrics().height() * 4);
+    // Tall enough for the whole note at the window's width.
+    note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note->setFixedHeight(note->fontMetrics().lineSpacing() * 4 + 4 * note->frameWidth() + 8);
 
     auto* left = new QVBoxLayout;
     left->addWidget(instruction);
