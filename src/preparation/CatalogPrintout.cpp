@@ -149,6 +149,9 @@ private:
     void continued()
     {
         pageBreak();
+        // Kept clear of the club's lines when they head the page.
+        if (pages_.line != 1)
+            pages_.line += 1;
         pages_.draw(pages_.left(), pages_.line, bold(9), classTitle_ + QStringLiteral("  (Cont.)"));
         pages_.line += 1 + s_.classLines;
     }
