@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "ArmbandCommands.h"
+#include "CatalogCommand.h"
 #include "DemoCommand.h"
 #include "JudgeCommands.h"
 #include "PrintJobs.h"
@@ -52,6 +53,10 @@ const std::vector<CliCommand>& cliCommands()
          "the judge assignments of show N: give a judge exactly these classes, hand a judge's "
          "classes to another, take a judge out of a trial, or list them as CSV",
          judgesCommand},
+        {"catalog", "catalog build --show N [--order TAG]",
+         "build show N's catalog table as the catalog windows do, walking the entries in the "
+         "order of TAG (NAME unless given); prints \"N catalog rows\"",
+         catalogCommand},
         {"help", "help [COMMAND]", "show every command, or one command's usage", helpCommand},
     };
     return commands;

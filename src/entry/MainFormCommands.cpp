@@ -11,6 +11,11 @@
 #include "masters/OwnerForm.h"
 #include "preparation/AddArmForm.h"
 #include "preparation/AssignJudgeForm.h"
+#include "preparation/BreedsEnteredForm.h"
+#include "preparation/CatalogPreviewForm1.h"
+#include "preparation/CatalogPrintForm.h"
+#include "preparation/ExhibitorIndexForm.h"
+#include "preparation/ViewExhibitorsForm.h"
 #include "setup/CatGroupForm.h"
 #include "setup/ClassForm.h"
 #include "setup/ConfirmSortKeysForm.h"
@@ -138,6 +143,39 @@ void assignArmbandNumbers(MenuCommandContext& c)
         ->setText(findMenuEntry(MenuAction::HideDeletes)->caption.toString());
 }
 
+// A window that reads the entries as stored: an entry being typed is saved
+// first, as a move on the desk saves it. False when it could not be saved.
+bool entrySaved(MenuCommandContext& c)
+{
+    EntryDeskWidget* desk = c.form.entryDesk();
+    if (desk->editing())
+        desk->save();
+    return !desk->editing();
+}
+
+// The catalog windows: afterwards the desk shows the first entry in Last
+// Name order.
+void openCatalog(MenuCommandContext& c, void (*open)(Tdmod&, QWidget*))
+{
+    if (!entrySaved(c))
+        return;
+    open(c.data, &c.form);
+    EntryDeskWidget* desk = c.form.entryDesk();
+    desk->selectOrder(MenuAction::OrderLastName);
+    c.form.action(MenuAction::OrderLastName)->setChecked(true);
+    desk->goFirst();
+}
+
+// The exhibitor index and the breeds listing: afterwards the desk shows the
+// first entry of its order.
+void openListing(MenuCommandContext& c, void (*open)(Tdmod&, QWidget*))
+{
+    if (!entrySaved(c))
+        return;
+    open(c.data, &c.form);
+    c.form.entryDesk()->goFirst();
+}
+
 constexpr MenuCommand kCommands[] = {
     {MenuAction::NewShow, newShow},
     {MenuAction::OpenShow, openShow},
@@ -202,6 +240,37 @@ constexpr MenuCommand kCommands[] = {
      }},
     {MenuAction::RallyJudgesBook,
      [](MenuCommandContext& c) { openRallyBookWindow(c.data, &c.form); }},
+    {MenuAction::CatalogBooklet,
+     [](MenuCommandContext& c) {
+         openCatalog(c,
+                     [](Tdmod& data, QWidget* parent) { openCatalogBookletWindow(data, parent); });
+     }},
+    {MenuAction::CatalogFullPage,
+     [](MenuCommandContext& c) {
+         openCatalog(c,
+                     [](Tdmod& data, QWidget* parent) { openCatalogFullPageWindow(data, parent); });
+     }},
+    {MenuAction::CatalogPreview,
+     [](MenuCommandContext& c) {
+         openCatalog(c,
+                     [](Tdmod& data, QWidget* parent) { openCatalogPreviewWindow(data, parent); });
+     }},
+    {MenuAction::BreedsEnteredListing,
+     [](MenuCommandContext& c) { openListing(c, openBreedsEnteredWindow); }},
+    {MenuAction::ExhibitorIndexBooklet,
+     [](MenuCommandContext& c) {
+         openListing(c, [](Tdmod& data, QWidget* parent) {
+             openExhibitorIndexWindow(data, BookletSheets::Format::Booklet, parent);
+         });
+     }},
+    {MenuAction::ExhibitorIndexFullPage,
+     [](MenuCommandContext& c) {
+         openListing(c, [](Tdmod& data, QWidget* parent) {
+             openExhibitorIndexWindow(data, BookletSheets::Format::FullPage, parent);
+         });
+     }},
+    {MenuAction::ExhibitorIndexPreview,
+     [](MenuCommandContext& c) { openListing(c, openViewExhibitorsWindow); }},
     {MenuAction::PackRemoveDeletes, [](MenuCommandContext& c) { c.form.entryDesk()->pack(); }},
     {MenuAction::HowToStartShow,
      [](MenuCommandContext& c) { showHelp(c, MenuAction::HowToStartShow, HelpText::startAShow); }},

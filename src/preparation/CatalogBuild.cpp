@@ -103,11 +103,12 @@ int BuildCatalogTable(Tdmod& data)
                     catalog.setLogical("trial" + std::to_string(trial), in[trial - 1]);
                 if (const char* link = linkField(cls))
                     catalog.setText(link, entry.raw(link));
-                catalog.appendRecord();
+                catalog.queueRecord();
                 ++rows;
             }
         }
     }
-    catalog.flush();
+    // Every row in one write, flushed.
+    catalog.appendQueued();
     return rows;
 }

@@ -20,21 +20,11 @@ QString orUnknown(const QString& text)
     return text.isEmpty() ? QStringLiteral("Unknown") : text;
 }
 
-} // namespace
-
-QString dogName(const dbf::RecordView& row, bool capitals)
+// What follows the registration: birth date, breeding, owners, handler and
+// height, the same in every output.
+QString afterRegistration(const dbf::RecordView& row)
 {
-    const QString name = field(row, "dogname") + u'.';
-    return capitals ? name.toUpper() : name;
-}
-
-QString details(const dbf::RecordView& row)
-{
-    QString text = QStringLiteral("  ") + field(row, "reg");
-    const QString country = field(row, "reg_ctry");
-    text += country.isEmpty() ? QStringLiteral(".   ")
-                              : QStringLiteral("  [") + country + QStringLiteral("].   ");
-    text += RecordValues::dateText(row.date("bdate"));
+    QString text = RecordValues::dateText(row.date("bdate"));
     text += QStringLiteral(".    Breeder:  ") + orUnknown(field(row, "breeder"));
     text += QStringLiteral(".  By: ") + orUnknown(field(row, "sire")) + QStringLiteral(" x ") +
             orUnknown(field(row, "dam"));
@@ -54,6 +44,32 @@ QString details(const dbf::RecordView& row)
     if ((rally && key.size() > 2 && key[2] != u'N') || (!rally && !height.trimmed().isEmpty()))
         text += QStringLiteral(" [Ht=") + height + QStringLiteral("].");
     return text;
+}
+
+} // namespace
+
+QString dogName(const dbf::RecordView& row, bool capitals)
+{
+    const QString name = field(row, "dogname") + u'.';
+    return capitals ? name.toUpper() : name;
+}
+
+QString details(const dbf::RecordView& row)
+{
+    const QString country = field(row, "reg_ctry");
+    return QStringLiteral("  ") + field(row, "reg") +
+           (country.isEmpty() ? QStringLiteral(".   ")
+                              : QStringLiteral("  [") + country + QStringLiteral("].   ")) +
+           afterRegistration(row);
+}
+
+QString previewDetails(const dbf::RecordView& row)
+{
+    const QString country = field(row, "reg_ctry");
+    return field(row, "reg") +
+           (country.isEmpty() ? QStringLiteral(".   ")
+                              : QStringLiteral("  [ ") + country + QStringLiteral(" ].   ")) +
+           afterRegistration(row);
 }
 
 } // namespace CatalogEntryText

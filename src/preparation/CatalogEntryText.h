@@ -17,5 +17,8 @@ QString dogName(const dbf::RecordView& row, bool capitals);
 // and dam, breed and sex, owners, handler and jump height. "Unknown" stands
 // for a breeder, sire or dam the dog master does not have.
 QString details(const dbf::RecordView& row);
+// The same as the preview writes it: no blanks before the registration, and
+// its country, when stored, as "  [ Canada ].   ".
+QString previewDetails(const dbf::RecordView& row);
 
 } // namespace CatalogEntryText

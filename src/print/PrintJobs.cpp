@@ -43,6 +43,8 @@ const std::vector<PrintJob>& all()
         std::vector<PrintJob> list = masterPrintJobs();
         for (PrintJob& job : setupPrintJobs())
             list.push_back(std::move(job));
+        for (PrintJob& job : preparationPrintJobs())
+            list.push_back(std::move(job));
         for (PrintJob& job : trialDayPrintJobs())
             list.push_back(std::move(job));
         return list;

@@ -66,7 +66,7 @@ namespace PrintJobs
 {
 
 // Every job, those of the master databases first, then the show setup's,
-// then the trial day's.
+// then the trial preparation's, then the trial day's.
 const std::vector<PrintJob>& all();
 // The job of that name; nullptr when there is none.
 const PrintJob* find(const std::string& name);
@@ -76,4 +76,5 @@ const PrintJob* find(const std::string& name);
 // The jobs of each subsystem, each group in a file of its own subsystem.
 std::vector<PrintJob> masterPrintJobs();
 std::vector<PrintJob> setupPrintJobs();
+std::vector<PrintJob> preparationPrintJobs();
 std::vector<PrintJob> trialDayPrintJobs();

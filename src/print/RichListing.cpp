@@ -57,6 +57,12 @@ void RichListing::setTabStops(const QList<double>& points)
     blockFormat_.setTabPositions(tabs);
 }
 
+void RichListing::setHangingIndent(double points)
+{
+    blockFormat_.setLeftMargin(pointsToDocumentUnits(points));
+    blockFormat_.setTextIndent(-pointsToDocumentUnits(points));
+}
+
 void RichListing::startLine()
 {
     if (lineOpen_)

@@ -36,6 +36,13 @@ public:
     void setBold(bool bold);
     // Tab stops in points from the left margin, for the lines started after.
     void setTabStops(const QList<double>& points);
+    // The lines after the first of each paragraph started after this begin
+    // that far in, in points; the first line begins at the margin.
+    void setHangingIndent(double points);
+    // A text at the right of each printed page's head, in Courier New as the
+    // page number; none when empty.
+    void setPageHeader(const QString& text) { pageHeader_ = text; }
+    const QString& pageHeader() const { return pageHeader_; }
 
     // Appends text to the current line with the current font.
     void add(const QString& text);
@@ -47,11 +54,6 @@ public:
     // what their texts need; a text too wide for its column goes on over
     // further lines inside it, so a field never moves under another heading.
     void addTable(const QStringList& headings, const QList<QStringList>& rows);
-
-    // A text printed at the right of each page's head in the footer's font
-    // (the gate lists print their title there); none unless set.
-    void setPageHeader(const QString& text) { pageHeader_ = text; }
-    const QString& pageHeader() const { return pageHeader_; }
 
     QTextDocument& document() { return *document_; }
     const QTextDocument& document() const { return *document_; }

@@ -84,6 +84,17 @@ void appendRuns(QByteArray& out, const QTextBlock& block, const QStringList& fon
         appendRun(out, it.fragment().charFormat(), it.fragment().text(), fonts, fallback);
 }
 
+// A paragraph's indents: \li for its lines, \fi for its first line's
+// difference from them (negative for a hanging indent).
+void appendIndents(QByteArray& out, const QTextBlock& block)
+{
+    const QTextBlockFormat format = block.blockFormat();
+    if (format.leftMargin() != 0)
+        out += "\\li" + QByteArray::number(twipsFromDocumentUnits(format.leftMargin()));
+    if (format.textIndent() != 0)
+        out += "\\fi" + QByteArray::number(twipsFromDocumentUnits(format.textIndent()));
+}
+
 void appendTabStops(QByteArray& out, const QTextBlock& block)
 {
     for (const QTextOption::Tab& tab : block.blockFormat().tabPositions())
@@ -173,6 +184,7 @@ QByteArray RtfWriter::toRtf(const QTextDocument& text, QPageLayout::Orientation 
             out += "\\par\n";
         first = false;
         out += "\\pard";
+        appendIndents(out, block);
         appendTabStops(out, block);
         out += " ";
         appendRuns(out, block, fonts, fallback);

@@ -165,8 +165,10 @@ TEST(CliCommandLine, PrintListGivesEachJobItsOptionsAndADescription)
         EXPECT_GT(lines[i + 1].trimmed().size(), 20) << s(lines[i + 1]);
     }
     EXPECT_EQ(names, (QStringList{"owners-list", "owners-labels", "judges-list", "judges-labels",
-                                  "classes", "catgroups-codes", "catgroups-full", "gate-sheets",
-                                  "rally-score-boxes", "judges-book", "schedule-lists"}));
+                                  "classes", "catgroups-codes", "catgroups-full", "catalog-booklet",
+                                  "catalog-fullpage", "catalog-preview", "exhibitor-index",
+                                  "breeds-entered", "gate-sheets", "rally-score-boxes",
+                                  "judges-book", "schedule-lists"}));
     EXPECT_TRUE(run.out.startsWith(
         "owners-list [--order name|zip|emailsrt|ownerid|input] (--rtf FILE | --pdf FILE)\n    "))
         << s(run.out);

@@ -1,3 +1,4 @@
+#include "CatalogShow.h"
 #include "DataRootFixture.h"
 #include "PdfText.h"
 
@@ -11,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 namespace
 {
 
@@ -20,6 +24,7 @@ protected:
     PrintJobsTest()
     {
         Tdmod& data = fixture.data();
+        makeCatalogShow(data, 20);
         data.OpenOwners();
         data.OpenJudges();
         for (dbf::Table* people : {data.Owners(), data.Judges()}) {
@@ -29,33 +34,6 @@ protected:
             people->setText(people == data.Owners() ? "owner_id" : "judgenum", "00001");
             people->post();
         }
-        // A show of one dog in a class of each section, for the show day's jobs.
-        fixture.addShowDates(1, QDate(2027, 4, 10), 1);
-        data.ShowDates()->edit();
-        for (const char* offered : {"t1or", "t1rr"})
-            data.ShowDates()->setLogical(offered, true);
-        data.ShowDates()->post();
-        data.CreateShowEntryTable(1, "04/10/2027");
-        dbf::Table& entries = *data.TzDbf1();
-        entries.append();
-        entries.setText("arm", "101");
-        entries.setText("breed", "Beagle");
-        entries.setLogical("t1orna", true);
-        entries.setLogical("t1rrna", true);
-        entries.post();
-    }
-
-    // What a job needs to be told to print anything: the show's jobs, the
-    // show and its section or trial.
-    static PrintOptions needs(const PrintJob& job)
-    {
-        static const std::map<std::string, std::map<std::string, std::string>> options{
-            {"gate-sheets", {{"--show", "1"}, {"--section", "obedience"}}},
-            {"schedule-lists", {{"--show", "1"}, {"--section", "rally"}}},
-            {"rally-score-boxes", {{"--show", "1"}, {"--trial", "1"}}},
-            {"judges-book", {{"--show", "1"}, {"--trial", "1"}}}};
-        const auto found = options.find(job.name);
-        return found == options.end() ? PrintOptions() : PrintOptions(found->second);
     }
 
     QString path(const std::string& name) const
@@ -74,13 +52,28 @@ protected:
     DataRootFixture fixture;
 };
 
+// The options a job cannot do without: the show, the section and the trial.
+PrintOptions optionsFor(const PrintJob& job)
+{
+    std::map<std::string, std::string> options;
+    if (std::ranges::count(job.options, "--show"))
+        options["--show"] = "1";
+    if (std::ranges::count(job.options, "--section"))
+        options["--section"] = "rally";
+    if (std::ranges::count(job.options, "--trial"))
+        options["--trial"] = "1";
+    if (job.name == "exhibitor-index")
+        options["--format"] = "preview";
+    return PrintOptions(options);
+}
+
 // Each job offers the files its printout writes, and writes every one of
 // them: a PDF titled with the printout's title, rich or plain text.
 TEST_F(PrintJobsTest, EveryJobWritesEachFormatItOffers)
 {
     for (const PrintJob& job : PrintJobs::all()) {
         SCOPED_TRACE(job.name);
-        Result<PrintJob::Printout> printout = make(job, needs(job));
+        Result<PrintJob::Printout> printout = make(job, optionsFor(job));
         ASSERT_TRUE(printout) << printout.message().toStdString();
         EXPECT_EQ(printout.value()->formats(), job.formats);
         EXPECT_EQ(job.formats.front(), PrintFormat::Pdf);
@@ -162,6 +155,22 @@ TEST_F(PrintJobsTest, ABadOptionIsRefusedBeforeAnyTableIsRead)
         {"judges-book",
          {{"--show", "1"}, {"--trial", "1"}, {"--classes", "RRNA,ORNA"}},
          "--classes: ORNA is no rally class key"},
+        {"catalog-booklet",
+         {{"--section", "rally"}},
+         "print catalog-booklet: --show N is required"},
+        {"catalog-fullpage",
+         {{"--show", "0"}, {"--section", "rally"}},
+         "--show: 0 is not a whole number from 1 to 99999"},
+        {"catalog-preview",
+         {{"--show", "1"}, {"--section", "agility"}},
+         "print catalog-preview: --section obedience|rally is required"},
+        {"catalog-booklet",
+         {{"--show", "1"}, {"--section", "rally"}, {"--classes", "RRNA,ORNA"}},
+         "print catalog-booklet: ORNA is no class key of the rally catalog"},
+        {"exhibitor-index",
+         {{"--show", "1"}, {"--format", "poster"}},
+         "print exhibitor-index: unknown format poster (booklet, fullpage or preview)"},
+        {"breeds-entered", {}, "print breeds-entered: --show N is required"},
     };
     for (const auto& c : cases) {
         const PrintJob* job = PrintJobs::find(c.job);

@@ -1,3 +1,4 @@
+#include "CatalogShow.h"
 #include "DataRootFixture.h"
 #include "PdfText.h"
 
@@ -5,7 +6,12 @@
 #include "masters/JudgLabelsForm.h"
 #include "masters/JudgeForm.h"
 #include "masters/OwnerForm.h"
-#include "preparation/JudgeAssignments.h"
+#include "preparation/BreedsEnteredForm.h"
+#include "preparation/CatalogClassListWidget.h"
+#include "preparation/CatalogPreviewForm1.h"
+#include "preparation/CatalogPrintForm.h"
+#include "preparation/ExhibitorIndexForm.h"
+#include "preparation/RichPreviewWidget.h"
 #include "print/PrintJobs.h"
 #include "setup/CatGroupForm.h"
 #include "setup/ClassForm.h"
@@ -27,6 +33,7 @@
 #include <QApplication>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -115,42 +122,6 @@ class PrintJobsTest : public QObject
 
     // Show 1, two trials of obedience and rally classes, with entries in
     // both and judges for the first trial's classes.
-    void addShow()
-    {
-        Tdmod& data = fixture->data();
-        fixture->addShowDates(1, QDate(2027, 4, 10), 2);
-        dbf::Table& dates = *data.ShowDates();
-        dates.edit();
-        for (const char* offered : {"t1or", "t1rr", "t2rr", "t1ovt"})
-            dates.setLogical(offered, true);
-        dates.post();
-        data.CreateShowEntryTable(1, "04/10/2027");
-        dbf::Table& entries = *data.TzDbf1();
-        const struct {
-            const char* arm;
-            const char* breed;
-            QStringList flags;
-        } dogs[] = {{"101", "Beagle", {"t1orna", "t1rrna", "t2rrna"}},
-                    {"102", "Border Collie", {"t1orob", "t1rrea"}},
-                    {"103", "Poodle", {"t1orna", "t1onvt", "t2rrna"}},
-                    {"105", "Boxer", {"t1rrna", "t1orob"}}};
-        for (const auto& dog : dogs) {
-            entries.append();
-            entries.setText("arm", dog.arm);
-            entries.setText("breed", dog.breed);
-            entries.setText("first", "Mary");
-            entries.setText("last", "Smith");
-            entries.setText("ob_jmpht", "16");
-            entries.setText("rallyjmpht", "12");
-            for (const QString& flag : dog.flags)
-                entries.setLogical(flag.toStdString(), true);
-            entries.post();
-        }
-        JudgeAssignments judges(data);
-        judges.setClasses(1, "00001", {"ORNA", "OROB", "ONVT"});
-        judges.setClasses(1, "00002", {"RRNA", "RREA"});
-    }
-
     // Acts on the modal window the next event loop shows, then closes it.
     static void whenModalOpens(std::function<void(QWidget*)> act)
     {
@@ -282,6 +253,50 @@ class PrintJobsTest : public QObject
                   window.listing()->saveAsPdf();
               },
               {"--show", "1", "--section", "rally"}}},
+            {"catalog-booklet",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TCatalogBookletForm1 window(t.fixture->data());
+                  window.show();
+                  window.classList()->tickAll(true);
+                  t.fixture->messages.answerText(pdf);
+                  QVERIFY(window.saveAsPdf());
+              },
+              {"--show", "1", "--section", "obedience"}}},
+            {"catalog-fullpage",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TCatalogFullPageForm1 window(t.fixture->data());
+                  window.show();
+                  window.classList()->tabs()->setCurrentIndex(1); // Rally
+                  window.classList()->tickAll(true);
+                  t.fixture->messages.answerText(pdf);
+                  QVERIFY(window.saveAsPdf());
+              },
+              {"--show", "1", "--section", "rally"}}},
+            {"catalog-preview",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TCatalogPreviewForm1 window(t.fixture->data());
+                  window.show();
+                  window.classList()->tickAll(true);
+                  QVERIFY(window.preview());
+                  t.fixture->messages.answerText(pdf);
+                  QVERIFY(window.previewText()->saveAsPdf());
+              },
+              {"--show", "1", "--section", "obedience"}}},
+            {"exhibitor-index",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TExhibitorIndexForm window(t.fixture->data(), BookletSheets::Format::Booklet);
+                  window.show();
+                  t.fixture->messages.answerText(pdf);
+                  QVERIFY(window.saveAsPdf());
+              },
+              {"--show", "1"}}},
+            {"breeds-entered",
+             {[](PrintJobsTest& t, const QString& pdf) {
+                  TBreedsEnteredForm window(t.fixture->data());
+                  t.fixture->messages.answerText(pdf);
+                  QVERIFY(window.saveAsPdf());
+              },
+              {"--show", "1"}}},
         };
         return ends;
     }
@@ -310,8 +325,8 @@ private slots:
         fixture = std::make_unique<DataRootFixture>();
         fixture->data().OpenClasses();
         fixture->data().OpenCatGroups();
+        makeCatalogShow(fixture->data(), 30);
         addPeople();
-        addShow();
     }
 
     void cleanup() { fixture.reset(); }

@@ -17,11 +17,13 @@ std::optional<QString> ScriptedMessages::input(const QString&, const QString& pr
 std::optional<QString> ScriptedMessages::openFile(const FileChoice& choice)
 {
     texts << choice.title;
+    fileChoices << choice;
     return texts_.isEmpty() ? std::nullopt : texts_.dequeue();
 }
 
 std::optional<QString> ScriptedMessages::saveFile(const FileChoice& choice)
 {
     texts << choice.title;
+    fileChoices << choice;
     return texts_.isEmpty() ? std::nullopt : texts_.dequeue();
 }

@@ -24,6 +24,7 @@ public:
 
     QStringList texts;              // every text shown, in order
     QList<MessageRequest> requests; // every message request, in order
+    QList<FileChoice> fileChoices;  // every file choice asked for, in order
 
 private:
     QQueue<QChar> letters_;
