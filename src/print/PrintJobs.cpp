@@ -43,6 +43,8 @@ const std::vector<PrintJob>& all()
         std::vector<PrintJob> list = masterPrintJobs();
         for (PrintJob& job : setupPrintJobs())
             list.push_back(std::move(job));
+        for (PrintJob& job : reportPrintJobs())
+            list.push_back(std::move(job));
         return list;
     }();
     return jobs;

@@ -61,7 +61,7 @@ struct PrintJob {
 namespace PrintJobs
 {
 
-// Every job, those of the master databases first, then the show setup's.
+// Every job: those of the master databases, the show setup's, then the reports'.
 const std::vector<PrintJob>& all();
 // The job of that name; nullptr when there is none.
 const PrintJob* find(const std::string& name);
@@ -71,3 +71,4 @@ const PrintJob* find(const std::string& name);
 // The jobs of each subsystem, each group in a file of its own subsystem.
 std::vector<PrintJob> masterPrintJobs();
 std::vector<PrintJob> setupPrintJobs();
+std::vector<PrintJob> reportPrintJobs();
