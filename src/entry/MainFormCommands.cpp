@@ -7,6 +7,9 @@
 #include "masters/BreedForm.h"
 #include "masters/JudgeForm.h"
 #include "masters/OwnerForm.h"
+#include "reports/CountsReportForm.h"
+#include "reports/ShowListingForm.h"
+#include "reports/VerifyInputForm.h"
 #include "setup/CatGroupForm.h"
 #include "setup/ClassForm.h"
 #include "setup/ConfirmSortKeysForm.h"
@@ -97,6 +100,27 @@ void openBreeds(MenuCommandContext& c)
         c.form.entryDesk()->reloadBreeds();
 }
 
+// A report of the open show in the preview.
+template <typename Form> void previewReport(MenuCommandContext& c)
+{
+    Form form(c.data, c.data.messages(), &c.form);
+    form.printToPreview();
+}
+
+// The verify listing reads the entries in its own order; the desk's order is
+// put back before the preview opens.
+template <VerifyOrder order> void previewVerifyInput(MenuCommandContext& c)
+{
+    TfrmVerifyInput form(c.data, order, c.data.messages(), &c.form);
+    form.printToPreview();
+}
+
+template <typename Window> void showListing(MenuCommandContext& c)
+{
+    Window window(c.data, &c.form);
+    window.exec();
+}
+
 constexpr MenuCommand kCommands[] = {
     {MenuAction::NewShow, newShow},
     {MenuAction::OpenShow, openShow},
@@ -135,6 +159,16 @@ constexpr MenuCommand kCommands[] = {
              openShowGridWindow(c.data, &c.form);
      }},
     {MenuAction::HideDeletes, hideOrShowDeletes},
+    {MenuAction::ClassCounts, previewReport<TfrmClassCounts>},
+    {MenuAction::FeeCounts, previewReport<TfrmFeeCounts>},
+    {MenuAction::EmailConfirmationsListing, showListing<TEmailSentListForm>},
+    {MenuAction::OwnersEmailListing, showListing<TListEmailsForm>},
+    {MenuAction::SpecialNotesListing, showListing<TNotesListForm>},
+    {MenuAction::PrePaidCatalogListing, showListing<TPrePaidListForm>},
+    {MenuAction::VolunteerWorkersListing, showListing<TWorkerListForm>},
+    {MenuAction::EmailAddressesListing, showListing<TEmailStringForm1>},
+    {MenuAction::VerifyByInputOrder, previewVerifyInput<VerifyOrder::InputOrder>},
+    {MenuAction::VerifyByLastName, previewVerifyInput<VerifyOrder::OwnerName>},
     {MenuAction::PackRemoveDeletes, [](MenuCommandContext& c) { c.form.entryDesk()->pack(); }},
     {MenuAction::HowToStartShow,
      [](MenuCommandContext& c) { showHelp(c, MenuAction::HowToStartShow, HelpText::startAShow); }},
