@@ -260,8 +260,12 @@ Report VerifyInputReport::build()
                             RecordValues::text(entry, "rallyjmpht"),
                             RecordValues::text(entry, "handler"),
                             std::min(classes.most, kMostClassRows)};
-        for (const QStringList& list : classes.lists)
-            values << QVariant(list);
+        for (const QStringList& list : classes.lists) {
+            QStringList names;
+            for (const QString& name : list)
+                names << name.trimmed();
+            values << QVariant(names);
+        }
         rows->append(values);
     }
 
