@@ -165,7 +165,9 @@ TEST(CliCommandLine, PrintListGivesEachJobItsOptionsAndADescription)
         EXPECT_GT(lines[i + 1].trimmed().size(), 20) << s(lines[i + 1]);
     }
     EXPECT_EQ(names, (QStringList{"owners-list", "owners-labels", "judges-list", "judges-labels",
-                                  "classes", "catgroups-codes", "catgroups-full"}));
+                                  "classes", "catgroups-codes", "catgroups-full", "class-counts",
+                                  "fee-counts", "verify-input", "notes", "prepaid", "workers",
+                                  "emails-sent", "email-addresses", "email-string"}));
     EXPECT_TRUE(run.out.startsWith(
         "owners-list [--order name|zip|emailsrt|ownerid|input] (--rtf FILE | --pdf FILE)\n    "))
         << s(run.out);

@@ -7,7 +7,9 @@
 #include "dbf/Table.h"
 
 #include <QFile>
+
 #include <QRegularExpression>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +31,13 @@ protected:
             people->setText(people == data.Owners() ? "owner_id" : "judgenum", "00001");
             people->post();
         }
+        // The reports' jobs print show 1: one entry of that owner.
+        fixture.addShowDates(1, QDate(2027, 4, 10), 1);
+        data.CreateShowEntryTable(1, "04/10/2027");
+        data.TzDbf1()->append();
+        data.TzDbf1()->setText("owner_id", "00001");
+        data.TzDbf1()->setLogical("t1orna", true);
+        data.TzDbf1()->post();
     }
 
     QString path(const std::string& name) const
@@ -53,7 +62,10 @@ TEST_F(PrintJobsTest, EveryJobWritesEachFormatItOffers)
 {
     for (const PrintJob& job : PrintJobs::all()) {
         SCOPED_TRACE(job.name);
-        Result<PrintJob::Printout> printout = make(job);
+        const bool ofAShow = std::ranges::count(job.options, "--show") > 0;
+        Result<PrintJob::Printout> printout =
+            make(job, ofAShow ? PrintOptions(std::map<std::string, std::string>{{"--show", "1"}})
+                              : PrintOptions());
         ASSERT_TRUE(printout) << printout.message().toStdString();
         EXPECT_EQ(printout.value()->formats(), job.formats);
         EXPECT_EQ(job.formats.front(), PrintFormat::Pdf);
@@ -121,6 +133,11 @@ TEST_F(PrintJobsTest, ABadOptionIsRefusedBeforeAnyTableIsRead)
         {"classes",
          {{"--order", "zip"}},
          "print classes: unknown order zip (srtkey, section, dbkey or name)"},
+        {"class-counts", {}, "print class-counts: --show N is required"},
+        {"email-string", {{"--show", "0"}}, "--show: 0 is not a whole number from 1 to 99999"},
+        {"verify-input",
+         {{"--show", "1"}, {"--by", "name"}},
+         "print verify-input: unknown order name (input or owner)"},
     };
     for (const auto& c : cases) {
         const PrintJob* job = PrintJobs::find(c.job);
@@ -131,6 +148,15 @@ TEST_F(PrintJobsTest, ABadOptionIsRefusedBeforeAnyTableIsRead)
             << c.job << ": " << prepared.message().toStdString();
     }
     EXPECT_FALSE(PrintJobs::find("owners"));
+}
+
+TEST_F(PrintJobsTest, AShowWithoutAnEntryTableIsNamed)
+{
+    const Result<PrintJob::Printout> printout =
+        make(*PrintJobs::find("fee-counts"),
+             PrintOptions(std::map<std::string, std::string>{{"--show", "7"}}));
+    ASSERT_FALSE(printout);
+    EXPECT_EQ(printout.message(), "show 7 has no entry table");
 }
 
 TEST_F(PrintJobsTest, LabelsForAJudgeNumberNobodyHasAreNotMade)

@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "DataRootFixture.h"
 
 #include "reports/EmailString.h"
@@ -221,6 +222,27 @@ TEST_F(ShowListingsTest, TheStringOfEmailsTakesEachOwnerOnceInGroupsOfTwenty)
     const QStringList all = addresses + QStringList{"mary@example.com"};
     expected << all.mid(0, 20).join(u',') + u',' << " " << all.mid(20).join(u',') + u',';
     EXPECT_EQ(text, expected) << s(text);
+}
+
+TEST_F(ShowListingsTest, TheCommandLineWritesAListingAsRichText)
+{
+    fixture.stop();
+    const QString rtf = fixture.root() + "/prepaid.rtf";
+    const CliRun cli =
+        runCli({"--data-dir", fixture.root(), "print", "prepaid", "--show", "1", "--rtf", rtf});
+    ASSERT_EQ(cli.exitCode, 0) << cli.err.toStdString();
+    // Read back by Debian's unrtf, which ends a line at each tab; the show
+    // opens in last-name order.
+    const CliRun text = runProgram("unrtf", {"--nopict", "--text", rtf});
+    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+    QStringList read;
+    for (const QString& line : text.out.split(u'\n'))
+        if (!line.startsWith(u'#'))
+            read << line;
+    EXPECT_TRUE(read.join(u' ').simplified().endsWith(
+        "Pre-Paid Catalogs Ordered *** Total = 3 *** Unknown -- April 10, 2027 thru April 11, "
+        "2027 Full Name Armband # Cy Cole 104 Dee Dunn 105 Mary Smith 101"))
+        << s(read);
 }
 
 } // namespace
