@@ -2,6 +2,8 @@
 #include "PdfText.h"
 
 #include "CliRun.h"
+#include "entry/MainForm.h"
+#include "entry/MainFormCommands.h"
 #include "masters/JudgLabelsForm.h"
 #include "masters/JudgeForm.h"
 #include "masters/OwnerForm.h"
@@ -106,6 +108,73 @@ class PrintJobsTest : public QObject
         judges.setDeleted(true);
     }
 
+    // A two-trial show of four entries of those owners: notes, a catalog, a
+    // worker, a confirmation sent, a dog without a number, one withdrawn.
+    void addShow()
+    {
+        Tdmod& data = fixture->data();
+        fixture->addShowDates(1, QDate(2027, 4, 10), 2);
+        dbf::Table& dates = *data.ShowDates();
+        dates.edit();
+        for (const char* flag : {"t1or", "t2or", "t1ogn", "t1rr"})
+            dates.setLogical(flag, true);
+        dates.post();
+        data.CreateShowEntryTable(1, "04/10/2027");
+        dbf::Table& entries = *data.TzDbf1();
+        const auto entry = [&](const std::map<std::string, QString>& fields,
+                               const QStringList& flags) {
+            entries.append();
+            for (const auto& [field, value] : fields)
+                entries.setText(field, value.toStdString());
+            for (const QString& flag : flags)
+                entries.setLogical(flag.toStdString(), true);
+            entries.post();
+        };
+        entry({{"reg", "DN1"},
+               {"arm", "101"},
+               {"first", "Mary"},
+               {"last", "Smith"},
+               {"owner_id", "00001"},
+               {"dog", "Ash"},
+               {"notes", "Crate space"}},
+              {"t1orob", "t1orub", "t2orob", "t1rrna", "printit", "prepaidcat", "emailsent"});
+        entry({{"reg", "DN2"},
+               {"arm", "102"},
+               {"first", "Bob"},
+               {"last", "Baker"},
+               {"owner_id", "00002"},
+               {"dog", "Birch"}},
+              {"t1orna", "t1ongn", "worker"});
+        entry({{"arm", "103"},
+               {"first", "Margaret"},
+               {"last", "Featherstonehaugh"},
+               {"owner_id", "00003"},
+               {"dog", "Cedar"}},
+              {"t2orna", "worker", "emailsent"});
+        entry({{"reg", "DN4"},
+               {"arm", "104"},
+               {"first", "Mary"},
+               {"last", "Smith"},
+               {"owner_id", "00001"},
+               {"dog", "Dune"}},
+              {"t1orna", "prepaidcat"});
+        entries.setDeleted(true);
+    }
+
+    // The main window with the show opened through File, Open, and the job's
+    // window from its item, saved as `pdf`.
+    template <typename Window> void fromMainMenu(MenuAction item, const QString& pdf)
+    {
+        SessionSettings session;
+        TMainForm form(fixture->data().preferences(), session, fixture->messages);
+        connectMenuCommands(form, fixture->data(), session);
+        form.show();
+        fixture->messages.answerText(fixture->data().root().showEntryFile(1));
+        form.action(MenuAction::OpenShow)->trigger();
+        saveModalAsPdf<Window>(pdf);
+        form.action(item)->trigger();
+    }
+
     // Acts on the modal window the next event loop shows, then closes it.
     static void whenModalOpens(std::function<void(QWidget*)> act)
     {
@@ -199,8 +268,36 @@ class PrintJobsTest : public QObject
                   window.fullListAction()->trigger();
               },
               {}}},
+            {"class-counts", reportsItem<ReportPreviewWindow>(MenuAction::ClassCounts)},
+            {"fee-counts", reportsItem<ReportPreviewWindow>(MenuAction::FeeCounts)},
+            {"verify-input",
+             reportsItem<ReportPreviewWindow>(MenuAction::VerifyByLastName, {"--by", "owner"})},
+            {"notes", reportsItem<TextListingWindow>(MenuAction::SpecialNotesListing)},
+            {"prepaid", reportsItem<TextListingWindow>(MenuAction::PrePaidCatalogListing)},
+            {"workers", reportsItem<TextListingWindow>(MenuAction::VolunteerWorkersListing)},
+            {"emails-sent", reportsItem<TextListingWindow>(MenuAction::EmailConfirmationsListing)},
+            {"email-addresses", reportsItem<TextListingWindow>(MenuAction::OwnersEmailListing)},
+            {"email-string", reportsItem<TextListingWindow>(MenuAction::EmailAddressesListing)},
         };
         return ends;
+    }
+
+    // A job of the show from the main window's Reports menu.
+    template <typename Window>
+    static FrontEnds reportsItem(MenuAction item, const QStringList& options = {})
+    {
+        return {[item](PrintJobsTest& t, const QString& pdf) { t.fromMainMenu<Window>(item, pdf); },
+                options + QStringList{"--show", "1"}};
+    }
+
+    // The options of a job's command line, for the job's own table.
+    static PrintOptions optionsOf(const std::string& job)
+    {
+        std::map<std::string, std::string> values;
+        const QStringList line = frontEnds().at(job).commandLine;
+        for (qsizetype k = 0; k + 1 < line.size(); k += 2)
+            values[line[k].toStdString()] = line[k + 1].toStdString();
+        return PrintOptions(std::move(values));
     }
 
     static QStringList pages(const QString& pdf)
@@ -215,6 +312,7 @@ private slots:
         fixture->data().OpenClasses();
         fixture->data().OpenCatGroups();
         addPeople();
+        addShow();
     }
 
     void cleanup() { fixture.reset(); }
@@ -256,7 +354,7 @@ private slots:
     void aPrinterGetsThePagesOfThePdf()
     {
         for (const PrintJob& job : PrintJobs::all()) {
-            auto make = job.prepare(PrintOptions());
+            auto make = job.prepare(optionsOf(job.name));
             QVERIFY2(make, qPrintable(make.message()));
             auto printout = (*make)(fixture->data());
             QVERIFY2(printout, qPrintable(printout.message()));
