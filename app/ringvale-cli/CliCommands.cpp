@@ -2,6 +2,7 @@
 
 #include "ArmbandCommands.h"
 #include "CatalogCommand.h"
+#include "CountsCommand.h"
 #include "DemoCommand.h"
 #include "JudgeCommands.h"
 #include "PrintJobs.h"
@@ -31,6 +32,10 @@ const std::vector<CliCommand>& cliCommands()
         {"sortkeys", "sortkeys --show N",
          "confirm the sort keys of show N's entries; prints \"N entries, M changed\"",
          sortKeysCommand},
+        {"counts", "counts --show N [--fees]",
+         "the class counts of show N as CSV (section,class,t1..t4), or with --fees the counts for "
+         "the club's fees (section,row,t1..t4); a trial the show does not hold is empty",
+         countsCommand},
         {"show",
          "show new --date YYYY-MM-DD --trials N [--trial-date T:YYYY-MM-DD,...] "
          "[--offer T:FLAG,...] [--obed-event T:NUMBER,...] [--rally-event T:NUMBER,...]",

@@ -16,6 +16,9 @@
 #include "preparation/CatalogPrintForm.h"
 #include "preparation/ExhibitorIndexForm.h"
 #include "preparation/ViewExhibitorsForm.h"
+#include "reports/CountsReportForm.h"
+#include "reports/ShowListingForm.h"
+#include "reports/VerifyInputForm.h"
 #include "setup/CatGroupForm.h"
 #include "setup/ClassForm.h"
 #include "setup/ConfirmSortKeysForm.h"
@@ -176,6 +179,27 @@ void openListing(MenuCommandContext& c, void (*open)(Tdmod&, QWidget*))
     c.form.entryDesk()->goFirst();
 }
 
+// A report of the open show in the preview.
+template <typename Form> void previewReport(MenuCommandContext& c)
+{
+    Form form(c.data, c.data.messages(), &c.form);
+    form.printToPreview();
+}
+
+// The verify listing reads the entries in its own order; the desk's order is
+// put back before the preview opens.
+template <VerifyOrder order> void previewVerifyInput(MenuCommandContext& c)
+{
+    TfrmVerifyInput form(c.data, order, c.data.messages(), &c.form);
+    form.printToPreview();
+}
+
+template <typename Window> void showListing(MenuCommandContext& c)
+{
+    Window window(c.data, &c.form);
+    window.exec();
+}
+
 constexpr MenuCommand kCommands[] = {
     {MenuAction::NewShow, newShow},
     {MenuAction::OpenShow, openShow},
@@ -271,6 +295,16 @@ constexpr MenuCommand kCommands[] = {
      }},
     {MenuAction::ExhibitorIndexPreview,
      [](MenuCommandContext& c) { openListing(c, openViewExhibitorsWindow); }},
+    {MenuAction::ClassCounts, previewReport<TfrmClassCounts>},
+    {MenuAction::FeeCounts, previewReport<TfrmFeeCounts>},
+    {MenuAction::EmailConfirmationsListing, showListing<TEmailSentListForm>},
+    {MenuAction::OwnersEmailListing, showListing<TListEmailsForm>},
+    {MenuAction::SpecialNotesListing, showListing<TNotesListForm>},
+    {MenuAction::PrePaidCatalogListing, showListing<TPrePaidListForm>},
+    {MenuAction::VolunteerWorkersListing, showListing<TWorkerListForm>},
+    {MenuAction::EmailAddressesListing, showListing<TEmailStringForm1>},
+    {MenuAction::VerifyByInputOrder, previewVerifyInput<VerifyOrder::InputOrder>},
+    {MenuAction::VerifyByLastName, previewVerifyInput<VerifyOrder::OwnerName>},
     {MenuAction::PackRemoveDeletes, [](MenuCommandContext& c) { c.form.entryDesk()->pack(); }},
     {MenuAction::HowToStartShow,
      [](MenuCommandContext& c) { showHelp(c, MenuAction::HowToStartShow, HelpText::startAShow); }},

@@ -47,6 +47,8 @@ const std::vector<PrintJob>& all()
             list.push_back(std::move(job));
         for (PrintJob& job : trialDayPrintJobs())
             list.push_back(std::move(job));
+        for (PrintJob& job : reportPrintJobs())
+            list.push_back(std::move(job));
         return list;
     }();
     return jobs;

@@ -66,7 +66,7 @@ namespace PrintJobs
 {
 
 // Every job, those of the master databases first, then the show setup's,
-// then the trial preparation's, then the trial day's.
+// the trial preparation's, the trial day's and the reports'.
 const std::vector<PrintJob>& all();
 // The job of that name; nullptr when there is none.
 const PrintJob* find(const std::string& name);
@@ -78,3 +78,4 @@ std::vector<PrintJob> masterPrintJobs();
 std::vector<PrintJob> setupPrintJobs();
 std::vector<PrintJob> preparationPrintJobs();
 std::vector<PrintJob> trialDayPrintJobs();
+std::vector<PrintJob> reportPrintJobs();

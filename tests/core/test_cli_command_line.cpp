@@ -168,7 +168,9 @@ TEST(CliCommandLine, PrintListGivesEachJobItsOptionsAndADescription)
                                   "classes", "catgroups-codes", "catgroups-full", "catalog-booklet",
                                   "catalog-fullpage", "catalog-preview", "exhibitor-index",
                                   "breeds-entered", "gate-sheets", "rally-score-boxes",
-                                  "judges-book", "schedule-lists"}));
+                                  "judges-book", "schedule-lists", "class-counts", "fee-counts",
+                                  "verify-input", "notes", "prepaid", "workers", "emails-sent",
+                                  "email-addresses", "email-string"}));
     EXPECT_TRUE(run.out.startsWith(
         "owners-list [--order name|zip|emailsrt|ownerid|input] (--rtf FILE | --pdf FILE)\n    "))
         << s(run.out);

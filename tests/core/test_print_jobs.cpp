@@ -171,6 +171,11 @@ TEST_F(PrintJobsTest, ABadOptionIsRefusedBeforeAnyTableIsRead)
          {{"--show", "1"}, {"--format", "poster"}},
          "print exhibitor-index: unknown format poster (booklet, fullpage or preview)"},
         {"breeds-entered", {}, "print breeds-entered: --show N is required"},
+        {"class-counts", {}, "print class-counts: --show N is required"},
+        {"email-string", {{"--show", "0"}}, "--show: 0 is not a whole number from 1 to 99999"},
+        {"verify-input",
+         {{"--show", "1"}, {"--by", "name"}},
+         "print verify-input: unknown order name (input or owner)"},
     };
     for (const auto& c : cases) {
         const PrintJob* job = PrintJobs::find(c.job);
@@ -181,6 +186,15 @@ TEST_F(PrintJobsTest, ABadOptionIsRefusedBeforeAnyTableIsRead)
             << c.job << ": " << prepared.message().toStdString();
     }
     EXPECT_FALSE(PrintJobs::find("owners"));
+}
+
+TEST_F(PrintJobsTest, AShowWithoutAnEntryTableIsNamed)
+{
+    const Result<PrintJob::Printout> printout =
+        make(*PrintJobs::find("fee-counts"),
+             PrintOptions(std::map<std::string, std::string>{{"--show", "7"}}));
+    ASSERT_FALSE(printout);
+    EXPECT_EQ(printout.message(), "show 7 has no entry table");
 }
 
 TEST_F(PrintJobsTest, LabelsForAJudgeNumberNobodyHasAreNotMade)

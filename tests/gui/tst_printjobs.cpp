@@ -3,6 +3,8 @@
 #include "PdfText.h"
 
 #include "CliRun.h"
+#include "entry/MainForm.h"
+#include "entry/MainFormCommands.h"
 #include "masters/JudgLabelsForm.h"
 #include "masters/JudgeForm.h"
 #include "masters/OwnerForm.h"
@@ -120,8 +122,20 @@ class PrintJobsTest : public QObject
         judges.setDeleted(true);
     }
 
-    // Show 1, two trials of obedience and rally classes, with entries in
-    // both and judges for the first trial's classes.
+    // The main window with the show opened through File, Open, and the job's
+    // window from its item, saved as `pdf`.
+    template <typename Window> void fromMainMenu(MenuAction item, const QString& pdf)
+    {
+        SessionSettings session;
+        TMainForm form(fixture->data().preferences(), session, fixture->messages);
+        connectMenuCommands(form, fixture->data(), session);
+        form.show();
+        fixture->messages.answerText(fixture->data().root().showEntryFile(1));
+        form.action(MenuAction::OpenShow)->trigger();
+        saveModalAsPdf<Window>(pdf);
+        form.action(item)->trigger();
+    }
+
     // Acts on the modal window the next event loop shows, then closes it.
     static void whenModalOpens(std::function<void(QWidget*)> act)
     {
@@ -297,6 +311,16 @@ class PrintJobsTest : public QObject
                   QVERIFY(window.saveAsPdf());
               },
               {"--show", "1"}}},
+            {"class-counts", reportsItem<ReportPreviewWindow>(MenuAction::ClassCounts)},
+            {"fee-counts", reportsItem<ReportPreviewWindow>(MenuAction::FeeCounts)},
+            {"verify-input",
+             reportsItem<ReportPreviewWindow>(MenuAction::VerifyByLastName, {"--by", "owner"})},
+            {"notes", reportsItem<TextListingWindow>(MenuAction::SpecialNotesListing)},
+            {"prepaid", reportsItem<TextListingWindow>(MenuAction::PrePaidCatalogListing)},
+            {"workers", reportsItem<TextListingWindow>(MenuAction::VolunteerWorkersListing)},
+            {"emails-sent", reportsItem<TextListingWindow>(MenuAction::EmailConfirmationsListing)},
+            {"email-addresses", reportsItem<TextListingWindow>(MenuAction::OwnersEmailListing)},
+            {"email-string", reportsItem<TextListingWindow>(MenuAction::EmailAddressesListing)},
         };
         return ends;
     }
@@ -312,6 +336,14 @@ class PrintJobsTest : public QObject
             options[option] = flag ? std::string() : line.value(++i).toStdString();
         }
         return PrintOptions(options);
+    }
+
+    // A job of the show from the main window's Reports menu.
+    template <typename Window>
+    static FrontEnds reportsItem(MenuAction item, const QStringList& options = {})
+    {
+        return {[item](PrintJobsTest& t, const QString& pdf) { t.fromMainMenu<Window>(item, pdf); },
+                options + QStringList{"--show", "1"}};
     }
 
     static QStringList pages(const QString& pdf)
