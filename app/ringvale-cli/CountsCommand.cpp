@@ -1,5 +1,6 @@
 #include "CountsCommand.h"
 
+#include "CsvField.h"
 #include "ShowOpening.h"
 
 #include "reports/ClassCounts.h"
@@ -7,26 +8,6 @@
 #include "storage/DataModule.h"
 
 #include <iostream>
-
-namespace
-{
-
-// A field of RFC 4180: quoted when it holds a comma, a quote or a line end.
-std::string csv(const QString& value)
-{
-    const std::string text = value.toStdString();
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-} // namespace
 
 int countsCommand(CliContext& context)
 {
@@ -48,9 +29,9 @@ int countsCommand(CliContext& context)
     const ShowCounts counts = fees ? FeeCounts::count(data) : ClassCounts::count(data);
     std::cout << (fees ? "section,row,t1,t2,t3,t4\r\n" : "section,class,t1,t2,t3,t4\r\n");
     for (const CountRow& row : counts.rows) {
-        std::cout << csv(row.section) << ',' << csv(row.name);
+        std::cout << csvField(row.section) << ',' << csvField(row.name);
         for (int trial = 1; trial <= 4; ++trial)
-            std::cout << ',' << csv(counts.figure(row, trial));
+            std::cout << ',' << csvField(counts.figure(row, trial));
         std::cout << "\r\n";
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "JudgeCommands.h"
 
+#include "CsvField.h"
 #include "ShowOpening.h"
 
 #include "preparation/JudgeAssignments.h"
@@ -13,20 +14,6 @@
 
 namespace
 {
-
-std::string csv(const QString& value)
-{
-    const std::string text = value.toStdString();
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
 
 QString judgeNumber(const std::string& option, const std::string& text)
 {
@@ -57,10 +44,10 @@ int list(Tdmod& data)
             const dbf::RecordView person = judges.record(*judge);
             name = RecordValues::text(person, "first") + u' ' + RecordValues::text(person, "last");
         }
-        std::cout << csv(RecordValues::text(record, "trialnum")) << ',' << csv(number) << ','
-                  << csv(name) << ',' << csv(RecordValues::text(record, "section")) << ','
-                  << csv(RecordValues::text(record, "classname")) << ','
-                  << csv(RecordValues::text(record, "db_key")) << "\r\n";
+        std::cout << csvField(RecordValues::text(record, "trialnum")) << ',' << csvField(number)
+                  << ',' << csvField(name) << ',' << csvField(RecordValues::text(record, "section"))
+                  << ',' << csvField(RecordValues::text(record, "classname")) << ','
+                  << csvField(RecordValues::text(record, "db_key")) << "\r\n";
     }
     return 0;
 }

@@ -1,22 +1,11 @@
 #include "TableDump.h"
 
+#include "CsvField.h"
+
 #include <string>
 
 namespace
 {
-
-std::string csvField(const std::string& value)
-{
-    if (value.find_first_of(",\"\r\n") == std::string::npos)
-        return value;
-    std::string quoted = "\"";
-    for (char c : value) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
 
 std::string dumpValue(const dbf::RecordView& record, const dbf::FieldDef& field, int position)
 {
